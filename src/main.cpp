@@ -1,0 +1,2 @@
+// Boingle's entry point.
+int main() { return 0; }
