@@ -54,7 +54,7 @@
 
 #define BOINGLE_IMAGES_MESSAGE(X)                              \
   X(ImgIcons, "Images\\Misc\\icons.png", 32, 32, 8, 0, 0)       \
-  X(ImgMsgSpace, "Images\\Misc\\msg_space.png", 160, 32, 0, 0, 0)
+  X(ImgMsgSpace, "Images\\Misc\\msg_space.png", 64, 16, 0, 0, 0)
 
 #define BOINGLE_IMAGES_TV(X) \
   X(ImgTVInterference, "Images\\Misc\\TV_Interference.png", 400, 300, 3, 0, 0)
@@ -131,12 +131,12 @@
 #define BOINGLE_IMAGES_WORLDMAP(X)                                                                \
   X(ImgMapStar, "Images\\worldmap\\map_star.png", 24, 24, 0, HANDLE_CENTRE, HANDLE_CENTRE)        \
   X(ImgMarker, "Images\\worldmap\\marker.png", 32, 32, 0, HANDLE_CENTRE, HANDLE_CENTRE)           \
-  X(ImgMapGui, "Images\\worldmap\\map_gui.png", 800, 600, 0, 0, 0)
+  X(ImgMapGui, "Images\\worldmap\\map_gui.png", 800, 100, 0, 0, 0)
 
 #define BOINGLE_IMAGES_MENU(X)                                                                  \
   X(ImgSliderMark, "Images\\Menu\\slider_mark.png", 16, 24, 0, HANDLE_CENTRE, HANDLE_CENTRE)    \
-  X(ImgSliderBar, "Images\\Menu\\slider_bar.png", 200, 16, 0, 4, 8)                             \
-  X(ImgMenuBarrier, "Images\\Menu\\menu_barrier.png", 32, 96, 0, 0, 0)
+  X(ImgSliderBar, "Images\\Menu\\slider_bar.png", 308, 16, 0, 4, 8)                             \
+  X(ImgMenuBarrier, "Images\\Menu\\menu_barrier.png", 32, 32, 0, 0, 0)
 
 // Pictures outside the start-up catalogue, loaded by the Parts that use them:
 // the retro sprite (selected with the retro area) and the menu buttons.
