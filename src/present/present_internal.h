@@ -1,0 +1,21 @@
+// What the pieces of the presentation layer share among themselves; the game
+// itself uses present.h only.
+#pragma once
+
+#include "present/present.h"
+
+// Headless time: 1000/60 ms per presented frame.
+int VirtualMillisecs();
+
+// The circle the ovals are cut from, and the atlas pages of fonts, are images
+// the layer makes itself.
+Image* RegisterImage(std::unique_ptr<Image> img);
+Image* OvalImage();
+
+// PNG files: RGBA8, straight alpha, top row first.
+bool DecodePng(const std::vector<uint8_t>& bytes, int* w, int* h, std::vector<uint8_t>* rgba);
+bool ReadPngSize(const std::vector<uint8_t>& bytes, int* w, int* h);
+bool WritePng(const std::string& realPath, int w, int h, const uint8_t* rgba);
+
+// Input bookkeeping the frame loop drives.
+void ResetInput();

@@ -1,0 +1,168 @@
+// The input script: one event per line, counted in frames, so that a run with
+// a seed, a script and the headless clock repeats exactly.
+//
+//   N down KEY | N up KEY | N tap KEY | N type TEXT     (# starts a comment)
+//
+// An event at N is delivered after the N-th presented frame (0: before the
+// first). "tap" is down at N and up at N + 1; "type" sends one character a
+// frame from N on, each as a press and release of its key plus the character.
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "present/present_internal.h"
+
+namespace {
+
+struct ScriptEvent {
+  long frame;
+  enum Kind { Down, Up, Char } kind;
+  int value;  // key code or character
+};
+
+std::vector<ScriptEvent> g_events;
+size_t g_next = 0;
+
+int KeyForChar(int c) {
+  if (c >= 'a' && c <= 'z') return c - 'a' + 65;
+  if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == ' ') return c;
+  switch (c) {
+    case '-': return 189;
+    case '=': return 187;
+    case ',': return 188;
+    case '.': return 190;
+    case '/': return 191;
+    case ';': return 186;
+    case '\'': return 222;
+    case '[': return 219;
+    case ']': return 221;
+    case '\\': return 220;
+    case '`': return 192;
+    default: return 0;
+  }
+}
+
+// The character a control key types, as a real keyboard sends it.
+int CharForKey(int key) {
+  switch (key) {
+    case VK_ENTER:
+    case VK_BACKSPACE:
+    case VK_TAB:
+    case VK_ESCAPE: return key;
+    default: return 0;
+  }
+}
+
+int ParseKey(std::string name) {
+  for (auto& ch : name) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+  if (name == "LEFT") return VK_LEFT;
+  if (name == "RIGHT") return VK_RIGHT;
+  if (name == "UP") return VK_UP;
+  if (name == "DOWN") return VK_DOWN;
+  if (name == "SPACE") return VK_SPACE;
+  if (name == "ESCAPE" || name == "ESC") return VK_ESCAPE;
+  if (name == "ENTER" || name == "RETURN") return VK_ENTER;
+  if (name == "BACKSPACE") return VK_BACKSPACE;
+  if (name == "TAB") return VK_TAB;
+  if (name == "LALT" || name == "ALT") return VK_LALT;
+  if (name == "LCONTROL" || name == "CONTROL") return VK_LCONTROL;
+  if (name.size() == 1 && (std::isalpha(static_cast<unsigned char>(name[0])) ||
+                           std::isdigit(static_cast<unsigned char>(name[0]))))
+    return name[0];
+  if (name.size() >= 2 && name[0] == 'F' && std::all_of(name.begin() + 1, name.end(), ::isdigit)) {
+    int n = std::atoi(name.c_str() + 1);
+    if (n >= 1 && n <= 12) return VK_F1 + n - 1;
+  }
+  if (!name.empty() && std::all_of(name.begin(), name.end(), ::isdigit)) {
+    int n = std::atoi(name.c_str());
+    if (n >= 1 && n <= 255) return n;
+  }
+  return 0;
+}
+
+}  // namespace
+
+bool LoadInputScript(const std::string& file, std::string* error) {
+  g_events.clear();
+  g_next = 0;
+  std::ifstream in(file, std::ios::binary);
+  if (!in) {
+    *error = "cannot read the input script " + file;
+    return false;
+  }
+  std::string line;
+  int lineNo = 0;
+  while (std::getline(in, line)) {
+    ++lineNo;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    size_t hash = line.find('#');
+    std::string body = hash == std::string::npos ? line : line.substr(0, hash);
+    std::istringstream ls(body);
+    long frame;
+    std::string verb;
+    if (!(ls >> frame)) {
+      if (body.find_first_not_of(" \t") == std::string::npos) continue;
+      *error = file + ":" + std::to_string(lineNo) + ": expected a frame number";
+      return false;
+    }
+    if (!(ls >> verb) || frame < 0) {
+      *error = file + ":" + std::to_string(lineNo) + ": expected down, up, tap or type";
+      return false;
+    }
+    auto bad = [&](const std::string& what) {
+      *error = file + ":" + std::to_string(lineNo) + ": " + what;
+      return false;
+    };
+    if (verb == "type") {
+      // The text is everything after one blank following the verb; a comment
+      // sign ends it like any line.
+      size_t at = body.find("type") + 4;
+      if (at < body.size() && body[at] == ' ') ++at;
+      std::string text = body.substr(std::min(at, body.size()));
+      long f = frame;
+      for (unsigned char c : text) {
+        int key = KeyForChar(c);
+        if (key) {
+          g_events.push_back({f, ScriptEvent::Down, key});
+          g_events.push_back({f, ScriptEvent::Up, key});
+        }
+        g_events.push_back({f, ScriptEvent::Char, c});
+        ++f;
+      }
+      continue;
+    }
+    std::string keyName;
+    if (!(ls >> keyName)) return bad("expected a key");
+    int key = ParseKey(keyName);
+    if (!key) return bad("unknown key " + keyName);
+    if (verb == "down") {
+      g_events.push_back({frame, ScriptEvent::Down, key});
+    } else if (verb == "up") {
+      g_events.push_back({frame, ScriptEvent::Up, key});
+    } else if (verb == "tap") {
+      g_events.push_back({frame, ScriptEvent::Down, key});
+      g_events.push_back({frame + 1, ScriptEvent::Up, key});
+    } else {
+      return bad("unknown event " + verb);
+    }
+  }
+  std::stable_sort(g_events.begin(), g_events.end(),
+                   [](const ScriptEvent& a, const ScriptEvent& b) { return a.frame < b.frame; });
+  return true;
+}
+
+void DeliverScriptEvents(long frame) {
+  while (g_next < g_events.size() && g_events[g_next].frame <= frame) {
+    const ScriptEvent& e = g_events[g_next++];
+    switch (e.kind) {
+      case ScriptEvent::Down:
+        InjectKey(e.value, true);
+        if (int c = CharForKey(e.value)) InjectChar(c);
+        break;
+      case ScriptEvent::Up: InjectKey(e.value, false); break;
+      case ScriptEvent::Char: InjectChar(e.value); break;
+    }
+  }
+}

@@ -1,0 +1,7 @@
+// The sound output device and the effect mixer behind present.h's Sound calls.
+#pragma once
+
+bool StartSoundOutput();
+void StopSoundOutput();
+// Once per presented frame (drives the headless mixdown).
+void SoundFrameTick();
