@@ -1,2 +1,140 @@
-// Boingle's entry point.
-int main() { return 0; }
+// Boingle's entry point: the run options, then start-up and the game-state
+// loop. However the run ends, the state dump and screenshot asked for are
+// written.
+#include <cstdlib>
+#include <filesystem>
+#include <cstring>
+#include <unistd.h>
+#include <iostream>
+#include <string>
+
+#include "frame/game_loop.h"
+#include "frame/startup.h"
+#include "frame/state_dump.h"
+#include "present/present.h"
+
+namespace {
+
+void PrintHelp() {
+  std::cout <<
+      "Usage: boingle [options] [level file]\n"
+      "Plays the game; given a level file name (all other arguments joined),\n"
+      "plays that level of Levels/ and hands it back to the level editor.\n"
+      "\n"
+      "  --headless         no window: draws are recorded, the clock is virtual\n"
+      "  --script FILE      input script (frame-numbered key events)\n"
+      "  --frames N         end the run after N presented frames\n"
+      "  --screenshot FILE  PNG of the last presented frame (window runs)\n"
+      "  --state FILE       JSON of the main globals, written when the run ends\n"
+      "  --seed N           seed the random generator with N, not the clock\n"
+      "  --data DIR         the program folder to read content from\n"
+      "  --save-dir DIR     where settings, save slots and dumps are written\n"
+      "  --mixdown FILE     headless: write the sound mix to a WAV, 735 samples a frame\n"
+      "  --help, --version\n";
+}
+
+std::string ExeFolder(const char* argv0) {
+  char buf[4096];
+  ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);
+  std::string p = n > 0 ? std::string(buf, static_cast<size_t>(n)) : std::string(argv0);
+  size_t slash = p.rfind('/');
+  return slash == std::string::npos ? std::string(".") : p.substr(0, slash);
+}
+
+bool Writable(const std::string& dir) { return access(dir.c_str(), W_OK) == 0; }
+
+// Parses the options; returns -1 to go on, else the exit code.
+int ParseOptions(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    std::string a = argv[i];
+    auto value = [&](const char* what) -> std::string {
+      if (i + 1 >= argc) {
+        std::cerr << "boingle: " << a << " needs " << what << "\n";
+        std::exit(2);
+      }
+      return argv[++i];
+    };
+    auto number = [&](const char* what) -> long {
+      std::string v = value(what);
+      char* end = nullptr;
+      long n = std::strtol(v.c_str(), &end, 10);
+      if (v.empty() || *end) {
+        std::cerr << "boingle: " << a << " needs " << what << ", not \"" << v << "\"\n";
+        std::exit(2);
+      }
+      return n;
+    };
+    if (a == "--help" || a == "-h") {
+      PrintHelp();
+      return 0;
+    } else if (a == "--version") {
+      std::cout << "boingle " << BOINGLE_VERSION << "\n";
+      return 0;
+    } else if (a == "--headless") {
+      Options.headless = true;
+    } else if (a == "--script") {
+      Options.scriptFile = value("a file");
+    } else if (a == "--frames") {
+      Options.frameBudget = number("a frame count");
+    } else if (a == "--screenshot") {
+      Options.screenshotFile = value("a file");
+    } else if (a == "--state") {
+      Options.stateFile = value("a file");
+    } else if (a == "--seed") {
+      Options.seeded = true;
+      Options.seed = static_cast<uint32_t>(number("a number"));
+    } else if (a == "--data") {
+      Options.dataDir = value("a folder");
+    } else if (a == "--save-dir") {
+      Options.saveDir = value("a folder");
+    } else if (a == "--mixdown") {
+      Options.mixdownFile = value("a file");
+    } else if (a.rfind("--", 0) == 0) {
+      std::cerr << "boingle: unknown option " << a << " (see --help)\n";
+      return 2;
+    } else {
+      Options.levelArgs.push_back(a);
+    }
+  }
+  return -1;
+}
+
+void WriteRequestedFiles() {
+  if (!Options.stateFile.empty() && !WriteStateFile(Options.stateFile))
+    std::cerr << "boingle: cannot write " << Options.stateFile << "\n";
+  if (!Options.screenshotFile.empty() && !Options.headless && !SaveScreenshot(Options.screenshotFile))
+    std::cerr << "boingle: cannot write " << Options.screenshotFile << "\n";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  int done = ParseOptions(argc, argv);
+  if (done >= 0) return done;
+  if (Options.dataDir.empty()) Options.dataDir = ExeFolder(argv[0]);
+  if (Options.saveDir.empty()) {
+    Options.saveDir = Options.dataDir;
+    if (!Writable(Options.saveDir)) {
+      const char* xdg = std::getenv("XDG_DATA_HOME");
+      const char* home = std::getenv("HOME");
+      std::string base = xdg && *xdg ? xdg : std::string(home ? home : ".") + "/.local/share";
+      Options.saveDir = base + "/boingle";
+      std::error_code ec;
+      std::filesystem::create_directories(Options.saveDir, ec);
+      if (ec) std::cerr << "boingle: cannot make " << Options.saveDir << ": " << ec.message() << "\n";
+    }
+  }
+  if (!StartPresentation()) return 1;
+  AtEndOfRun(WriteRequestedFiles);
+  int code = 0;
+  try {
+    StartUp();
+    ChooseFirstState();
+    RunGame();
+  } catch (const EndOfRun& end) {
+    code = end.exitCode;
+  }
+  RunEndOfRunHooks();
+  StopPresentation();
+  return code;
+}

@@ -1,0 +1,149 @@
+#include "frame/game_loop.h"
+
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <cerrno>
+#include <cstring>
+#include <iostream>
+
+#include "frame/game_state.h"
+#include "frame/hud.h"
+#include "frame/pending_steps.h"
+#include "frame/screens.h"
+#include "frame/settings.h"
+#include "present/present.h"
+
+extern char** environ;
+
+namespace {
+
+struct LevelRow {
+  int id;
+  const char* file;
+};
+
+constexpr LevelRow kLevels[] = {
+    {411, "lev_forest_1.doy"},  {412, "lev_ghost_1.doy"},   {413, "lev_forest_2.doy"},
+    {414, "lev_desert_1.doy"},  {415, "lev_temple_1.doy"},  {416, "lev_beach_1.doy"},
+    {417, "lev_ocean_1.doy"},   {418, "lev_beach_2.doy"},   {419, "lev_volcano_1.doy"},
+    {420, "lev_volcano_2.doy"}, {421, "lev_mountain_1.doy"}, {422, "lev_air_1.doy"},
+    {423, "lev_castle_1.doy"},  {424, "lev_wierd_1.doy"},   {425, "lev_tut.doy"},
+    {427, "f_retro.doy"},
+};
+
+bool InTable(int row) { return row >= 0 && row <= 50; }
+
+}  // namespace
+
+std::string ChooseLevelFromList();  // the developer level list
+
+__attribute__((weak)) std::string ChooseLevelFromList() { return ""; }
+
+std::string LevelFileFor(int levelId) {
+  if (levelId == kLevelIdCommandLine) return CommandLineLevel;
+  for (const auto& row : kLevels)
+    if (row.id == levelId) return row.file;
+  return "";
+}
+
+int StateAfterLevel(int levelId) {
+  if (levelId == 411) return Cut1Seen ? GameStateId::WorldMap : GameStateId::FirstCutscene;
+  if (levelId >= 412 && levelId <= 424) return GameStateId::WorldMap;
+  if (levelId == kLevelIdList) return GameStateId::Level;
+  if (levelId == kLevelIdTutorial) return GameStateId::TitleSplash;
+  if (levelId == kLevelIdCommandLine) return GameStateId::Quit;
+  if (levelId == kLevelIdRetro) return GameStateId::GardenIntro;
+  return GameStateId::WorldMap;
+}
+
+void RunGame() {
+  while (GameState != GameStateId::Quit) {
+    MusicVolume = MusicVolumeSetting;
+    SaveSettings();
+    SaveSlot(CurrentSlot);
+    switch (GameState) {
+      case GameStateId::Menu: RunMenu(); break;
+      case GameStateId::Level: PlayLevel(LevelId); break;
+      case GameStateId::LevelList:
+        GameState = GameStateId::Level;
+        LevelId = kLevelIdList;
+        break;
+      default:
+        if (ScreenRoutine r = ScreenFor(GameState))
+          r();
+        else
+          RunPlaceholderScreen(GameState);
+        break;
+    }
+  }
+  SaveSettings();
+}
+
+void PlayLevel(int levelId) {
+  LevelId = levelId;
+  std::string file;
+  if (levelId == kLevelIdList) {
+    file = ChooseLevelFromList();
+    if (file.empty()) {
+      // No list to choose from: back to the menu rather than asking forever.
+      GameState = GameStateId::Menu;
+      return;
+    }
+  } else {
+    file = LevelFileFor(levelId);
+  }
+  GameState = StateAfterLevel(levelId);
+  LoadLevel(file);
+  RunLevelFrames();
+
+  if (GameState == GameStateId::FirstCutscene && LevelExitCode != ExitCode::Completed)
+    GameState = GameStateId::WorldMap;
+  auto recordOutcome = [&](bool unlock) {
+    if (!InTable(LevelIndex)) return;
+    LevelRecord[LevelIndex][2] = 1;
+    if (unlock) {
+      if ((AreaIndex == 10 || AreaIndex == 7 || AreaIndex == 1) && InTable(LevelIndex + 2))
+        LevelRecord[LevelIndex + 2][1] = 1;
+      if (InTable(LevelIndex + 1)) LevelRecord[LevelIndex + 1][1] = 1;
+    }
+    for (int k = 0; k < 3; ++k) LevelRecord[LevelIndex][3 + k] = StatuesFound[k];
+    LevelRecord[LevelIndex][9] = LevelSecretFound();
+  };
+  if (LevelExitCode == ExitCode::Completed && file != "lev_tut.doy" && LevelIndex < 15) recordOutcome(true);
+  if (LevelExitCode == ExitCode::Died) {
+    --Lives;
+    if (Lives <= 0) GameState = GameStateId::GameOver;
+  }
+  if (LevelExitCode == ExitCode::Warp) recordOutcome(false);
+  ResetLevel();
+  if (levelId == kLevelIdCommandLine) {
+    CloseGraphics();
+    HandBackToEditor();
+    EndRun(0);
+  }
+}
+
+void HandBackToEditor() {
+  DeleteFile(kEditorBatchFile);
+  if (File* f = WriteFile(kEditorBatchFile)) {
+    WriteLine(f, "quonitor.exe " + CommandLineLevel);
+    CloseFile(f);
+  }
+  if (Options.headless) return;
+  std::string path = ResolveReadPath(kEditorBatchFile);
+  char verb[] = "xdg-open";
+  std::vector<char> arg(path.begin(), path.end());
+  arg.push_back('\0');
+  char* argv[] = {verb, arg.data(), nullptr};
+  pid_t pid;
+  if (posix_spawnp(&pid, "xdg-open", nullptr, nullptr, argv, environ) != 0) {
+    std::cout << "No desktop handler (xdg-open) to open " << kEditorBatchFile << "; it is written to " << path
+              << "\n";
+    return;
+  }
+  int status = 0;
+  waitpid(pid, &status, 0);
+  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+    std::cout << "The desktop could not open " << kEditorBatchFile << "\n";
+}

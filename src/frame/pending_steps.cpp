@@ -1,0 +1,77 @@
+#include "frame/pending_steps.h"
+
+#include "frame/settings.h"
+
+#define WEAK __attribute__((weak))
+
+WEAK int MusicVolume = 200;
+WEAK int MusicVolumeSetting = 200;
+WEAK int MusicFadeMode = 0;
+WEAK float SoundVolume = 1.0f;
+WEAK void PlayMusic(int) {}
+WEAK void RestoreMusicVolume() { MusicVolume = MusicVolumeSetting; }
+WEAK void UpdateMusicFade() {}
+WEAK void SetSfxVolume(float) {}
+WEAK void SetMusicVolume(int) {}
+WEAK void FSOUND_SetOutput(int) {}
+WEAK void FSOUND_SetDriver(int) {}
+WEAK int FSOUND_Init(int, int, int) { return 1; }
+WEAK std::vector<std::string> LoadSoundEffects() { return {}; }
+WEAK bool LoadMessageTable(const std::string&) { return false; }
+
+WEAK int AreaIndex = 0;
+WEAK float CameraX = 0, CameraY = 0;
+WEAK int CurrentSlot = 0;
+WEAK int LevelRecord[51][10];
+WEAK void LoadLevel(const std::string&) {}
+WEAK void ResetLevel() {}
+namespace {
+const std::string kEmpty;
+}
+WEAK const std::string& CurrentLevelTitle() { return kEmpty; }
+WEAK const std::string& CurrentLevelSubtitle() { return kEmpty; }
+WEAK int CurrentLevelMusic() { return AreaIndex; }
+WEAK void CameraStep() {}
+WEAK void DrawTileLayers() {}
+WEAK void EnsureSlots() {}
+WEAK void SaveSlot(int) {}
+
+// Until the hero moves, the frame still needs its key flags (Escape, Space).
+WEAK void PlayerPhysicsStep() { GatherKeys(); }
+WEAK void PlayerFollowUpStep() {}
+WEAK void PlayerDyingStep() {}
+WEAK void RetroPlayerStep() { GatherKeys(); }
+WEAK void AnimatePlayer() {}
+WEAK void DrawPlayer() {}
+WEAK void DrawPlayerRetro() {}
+WEAK void DrawPlayerSimple() {}
+WEAK int ConsoleIsOpen() { return 0; }
+WEAK void ConsoleFrame() {}
+WEAK void ConsoleCheckOpenKey() {}
+WEAK void OpenPauseMenu() {}
+
+
+WEAK int MessagePointOpen() { return 0; }
+WEAK void ScreenShakeStep(float* x, float* y) { *x = *y = 0; }
+WEAK void StopScreenShake() {}
+WEAK void LightZonesStep() {}
+WEAK void AnimationClockStep() {}
+WEAK void WarpBoxStep() {}
+WEAK void ActiveObjectPasses() {}
+WEAK void ItemPass() {}
+WEAK void EnemyPass() {}
+WEAK void ParticlePass() {}
+WEAK void BlockBitPass() {}
+WEAK void CommonDrawPass() {}
+WEAK void DrawParticles() {}
+WEAK void DrawWater() {}
+WEAK void LevelEndStep() {}
+WEAK void MessagePointsStep() {}
+WEAK void TVZonesStep() {}
+WEAK void LoadLevelCompletionRecord() {}
+WEAK void StoreBestTimes() {}
+WEAK int LevelStatueFlag(int) { return 0; }
+WEAK int LevelSecretFound() { return 0; }
+
+WEAK void BuildWorldMapNodes() {}
+WEAK void BuildMenuButtons() {}

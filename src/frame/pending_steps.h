@@ -1,0 +1,79 @@
+// Steps of the level frame and the start-up that belong to subsystems still
+// being built. Each has a do-nothing stand-in (pending_steps.cpp) that the real
+// definition replaces at link time; as a subsystem lands, its header takes the
+// declaration's place here.
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Music and sound effects.
+extern int MusicVolume, MusicVolumeSetting, MusicFadeMode;
+extern float SoundVolume;
+void PlayMusic(int id);
+void RestoreMusicVolume();
+void UpdateMusicFade();
+void SetSfxVolume(float volume);
+void SetMusicVolume(int volume);
+void FSOUND_SetOutput(int output);
+void FSOUND_SetDriver(int driver);
+int FSOUND_Init(int rate, int channels, int flags);
+std::vector<std::string> LoadSoundEffects();
+bool LoadMessageTable(const std::string& path);
+
+// The level world.
+extern int AreaIndex;
+extern float CameraX, CameraY;
+extern int CurrentSlot;
+extern int LevelRecord[51][10];
+void LoadLevel(const std::string& name);
+void ResetLevel();
+const std::string& CurrentLevelTitle();
+const std::string& CurrentLevelSubtitle();
+int CurrentLevelMusic();
+void CameraStep();
+void DrawTileLayers();
+void EnsureSlots();
+void SaveSlot(int slot);
+
+// The hero.
+void PlayerPhysicsStep();
+void PlayerFollowUpStep();
+void PlayerDyingStep();
+void RetroPlayerStep();
+void AnimatePlayer();
+void DrawPlayer();
+void DrawPlayerRetro();
+void DrawPlayerSimple();
+int ConsoleIsOpen();
+void ConsoleFrame();
+void ConsoleCheckOpenKey();
+void OpenPauseMenu();
+
+
+// Level objects.
+int MessagePointOpen();
+void ScreenShakeStep(float* offsetX, float* offsetY);
+void StopScreenShake();
+void LightZonesStep();
+void AnimationClockStep();
+void WarpBoxStep();
+void ActiveObjectPasses();
+void ItemPass();
+void EnemyPass();
+void ParticlePass();
+void BlockBitPass();
+void CommonDrawPass();
+void DrawParticles();
+void DrawWater();
+void LevelEndStep();
+void MessagePointsStep();
+void TVZonesStep();
+void LoadLevelCompletionRecord();
+void StoreBestTimes();
+int LevelStatueFlag(int k);
+int LevelSecretFound();
+
+// Screens owned by the front end and the world map.
+void BuildWorldMapNodes();
+void BuildMenuButtons();

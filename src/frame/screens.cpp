@@ -1,0 +1,136 @@
+#include "frame/screens.h"
+
+#include <map>
+#include <string>
+
+#include "frame/assets.h"
+#include "frame/game_state.h"
+#include "frame/hud.h"
+#include "frame/pending_steps.h"
+#include "frame/settings.h"
+#include "present/present.h"
+
+namespace {
+
+std::map<int, ScreenRoutine>& Routines() {
+  static std::map<int, ScreenRoutine> routines;
+  return routines;
+}
+
+const char* ScreenName(int state) {
+  switch (state) {
+    case GameStateId::WorldMap: return "World map";
+    case GameStateId::Credits: return "Credits";
+    case GameStateId::TitleSplash: return "Title splash";
+    case GameStateId::TvIntro: return "TV intro";
+    case GameStateId::RetroIntro: return "Retro intro";
+    case GameStateId::GardenIntro: return "Waking up";
+    case GameStateId::NewWorldIntro: return "The new world";
+    case GameStateId::FirstCutscene: return "The villains";
+    case GameStateId::ToBeContinued: return "To be Continued...";
+    case GameStateId::GameOver: return "Game over";
+    case GameStateId::Continue: return "Continue?";
+    default: return "Unknown screen";
+  }
+}
+
+// The levels of the world map, for the stand-in map's list.
+const char* const kMapLevels[14] = {"Forest I", "Ghost I", "Forest II", "Desert I", "Temple I",
+                                    "Beach I",  "Ocean I", "Beach II",  "Volcano I", "Volcano II",
+                                    "Mountain I", "Air I", "Castle I",  "Wierd I"};
+
+// Where a stand-in screen leads when it is left with Space (`escape` false) or
+// Escape, with the entry effects the real screen would have.
+void LeaveScreen(int state, bool escape, int mapChoice) {
+  switch (state) {
+    case GameStateId::WorldMap:
+      if (escape) {
+        GameState = GameStateId::Menu;
+      } else {
+        LevelIndex = mapChoice + 1;
+        LevelId = 410 + LevelIndex;
+        GameState = GameStateId::Level;
+      }
+      break;
+    case GameStateId::Credits:
+      SaveSlot(CurrentSlot);
+      GameState = GameStateId::Quit;
+      break;
+    case GameStateId::TitleSplash: GameState = GameStateId::Menu; break;
+    case GameStateId::TvIntro: GameState = GameStateId::RetroIntro; break;
+    case GameStateId::RetroIntro:
+      GameState = GameStateId::Level;
+      LevelId = kLevelIdRetro;
+      break;
+    case GameStateId::GardenIntro: GameState = GameStateId::NewWorldIntro; break;
+    case GameStateId::NewWorldIntro:
+      IntroSeen = 1;
+      GameState = GameStateId::Level;
+      LevelId = kLevelIdTutorial;
+      break;
+    case GameStateId::FirstCutscene: GameState = GameStateId::WorldMap; break;
+    case GameStateId::ToBeContinued: GameState = GameStateId::Credits; break;
+    case GameStateId::GameOver: GameState = GameStateId::Continue; break;
+    case GameStateId::Continue:
+      if (escape) {
+        GameState = GameStateId::Menu;
+      } else {
+        Lives = 5;
+        GameState = GameStateId::WorldMap;
+      }
+      break;
+    default: GameState = GameStateId::Menu; break;
+  }
+}
+
+}  // namespace
+
+int RegisterScreen(int gameState, ScreenRoutine routine) {
+  Routines()[gameState] = routine;
+  return 0;
+}
+
+ScreenRoutine ScreenFor(int gameState) {
+  auto it = Routines().find(gameState);
+  return it == Routines().end() ? nullptr : it->second;
+}
+
+void RunPlaceholderScreen(int state) {
+  if (state == GameStateId::FirstCutscene) Cut1Seen = 1;
+  int choice = 0;
+  InputLocked = 0;
+  while (true) {
+    GatherKeys();
+    if (state == GameStateId::WorldMap) {
+      if (UpHit || LeftHit) choice = (choice + 13) % 14;
+      if (DownHit || RightHit) choice = (choice + 1) % 14;
+    }
+    bool space = SpaceHit > 0, escape = EscapeHit > 0;
+    Cls();
+    SetBlend(BLEND_ALPHA);
+    SetAlpha(1);
+    SetScale(1, 1);
+    SetRotation(0);
+    SetColor(255, 255, 255);
+    SetImageFont(FontLarge);
+    DrawText(ScreenName(state), 40, 40);
+    SetImageFont(FontSmall);
+    if (state == GameStateId::WorldMap) {
+      for (int i = 0; i < 14; ++i) {
+        SetColor(i == choice ? 255 : 160, i == choice ? 220 : 160, i == choice ? 80 : 160);
+        DrawText(std::string(i == choice ? "> " : "  ") + kMapLevels[i], 60, 100.0f + 22 * i);
+      }
+      SetColor(255, 255, 255);
+      DrawText("Up/Down choose, Space plays, Escape to the menu", 40, 560);
+    } else if (state == GameStateId::Continue) {
+      DrawText("Space: continue with 5 lives, Escape: main menu", 40, 560);
+    } else {
+      DrawText("(this screen is still being made) Space or Escape goes on", 40, 560);
+    }
+    Flip(1);
+    if (space || escape) {
+      LeaveScreen(state, escape && !space, choice);
+      return;
+    }
+  }
+}
