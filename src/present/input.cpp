@@ -50,7 +50,7 @@ void PumpEvents() {
   if (!CurrentBackend().PumpEvents()) EndRun(0);  // the window was closed
 }
 
-int KeyDown(int key) {
+int KeyHeld(int key) {
   PumpEvents();
   return ValidKey(key) ? g_down[key] : 0;
 }
@@ -113,7 +113,7 @@ int MouseY() {
   PumpEvents();
   return g_mouseY;
 }
-int MouseDown(int button) {
+int MouseHeld(int button) {
   PumpEvents();
   return ValidButton(button) ? g_mouseDown[button] : 0;
 }

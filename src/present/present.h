@@ -229,7 +229,7 @@ void SetRecordDraws(bool on);
 // ---------------------------------------------------------------------------
 // Input. Every query first processes the platform's pending events.
 
-int KeyDown(int key);
+int KeyHeld(int key);  // 1 while the key is held
 int KeyHit(int key);
 void FlushKeys();
 int WaitKey();
@@ -237,7 +237,7 @@ int GetKey();  // next typed character, 0 when none
 int WaitChar();
 int MouseX();
 int MouseY();
-int MouseDown(int button);
+int MouseHeld(int button);
 int MouseHit(int button);
 
 // Fed by the backends and by the input script.
