@@ -125,13 +125,14 @@ void PlayLevel(int levelId) {
 }
 
 void HandBackToEditor() {
-  DeleteFile(kEditorBatchFile);
-  if (File* f = WriteFile(kEditorBatchFile)) {
+  std::string file = UserFile(kEditorBatchFile);
+  DeleteFile(file);
+  if (File* f = WriteFile(file)) {
     WriteLine(f, "quonitor.exe " + CommandLineLevel);
     CloseFile(f);
   }
   if (Options.headless) return;
-  std::string path = ResolveReadPath(kEditorBatchFile);
+  std::string path = file;
   char verb[] = "xdg-open";
   std::vector<char> arg(path.begin(), path.end());
   arg.push_back('\0');

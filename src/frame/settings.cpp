@@ -22,6 +22,8 @@ constexpr int kFieldCount = 15;
 constexpr int kFileBytes = kFieldCount * 4;
 constexpr const char* kSettingsNew = "config.dat.new";
 
+std::string Path(const char* name) { return UserFile(name); }
+
 // A new file's values: music 150 and sound 1000 (1.0), nothing chosen yet.
 constexpr int kNewFile[kFieldCount] = {0, 0, 150, 1000, 38, 40, 37, 39, 65, 83, 0, 0, 0, 0, 0};
 
@@ -29,7 +31,8 @@ constexpr int kNewFile[kFieldCount] = {0, 0, 150, 1000, 38, 40, 37, 39, 65, 83, 
 // bytes, which is treated like a missing file.
 bool ReadFields(const char* name, int out[kFieldCount]) {
   std::vector<uint8_t> bytes;
-  if (FileType(name) != 1 || !ReadWholeFile(name, &bytes) || bytes.size() < kFileBytes) return false;
+  std::string path = Path(name);
+  if (FileType(path) != 1 || !ReadWholeFile(path, &bytes) || bytes.size() < kFileBytes) return false;
   for (int i = 0; i < kFieldCount; ++i) {
     uint32_t u = uint32_t(bytes[i * 4]) | (uint32_t(bytes[i * 4 + 1]) << 8) | (uint32_t(bytes[i * 4 + 2]) << 16) |
                  (uint32_t(bytes[i * 4 + 3]) << 24);
@@ -59,18 +62,19 @@ void Apply(const int v[kFieldCount]) {
 // old one is given up, so a crash at any moment leaves a whole settings file
 // under "config.dat" or "config.dat.bak" (EnsureSettings takes the backup).
 void WriteFields(const int v[kFieldCount]) {
-  File* f = WriteFile(kSettingsNew);
+  std::string fresh = Path(kSettingsNew), file = Path(kSettingsFile), backup = Path(kSettingsBackup);
+  File* f = WriteFile(fresh);
   if (!f) return;
   for (int i = 0; i < kFieldCount; ++i) WriteInt(f, v[i]);
   bool ok = FlushFile(f);
   CloseFile(f);
   if (!ok) {
-    DeleteFile(kSettingsNew);
+    DeleteFile(fresh);
     return;
   }
-  if (FileType(kSettingsFile) == 1) RenameFile(kSettingsFile, kSettingsBackup);
-  RenameFile(kSettingsNew, kSettingsFile);
-  if (FileType(kSettingsBackup) == 1) DeleteFile(kSettingsBackup);
+  if (FileType(file) == 1) RenameFile(file, backup);
+  RenameFile(fresh, file);
+  if (FileType(backup) == 1) DeleteFile(backup);
 }
 
 }  // namespace
@@ -117,7 +121,8 @@ bool LoadSettings() {
 }
 
 void SaveSettings() {
-  int v[kFieldCount] = {ViewingMode, SoundOutputType, MusicVolume, static_cast<int>(SoundVolume * 1000.0f),
+  int v[kFieldCount] = {ViewingMode, SoundOutputType, MusicVolume, // In double precision, so one step down from 1.0 is stored as 899.
+                        static_cast<int>(static_cast<double>(SoundVolume) * 1000.0),
                         KeyUp, KeyDown, KeyLeft, KeyRight, KeyJump, KeyAttack, IntroSeen, Cut1Seen,
                         ExtraFlags[0], ExtraFlags[1], ExtraFlags[2]};
   WriteFields(v);

@@ -251,6 +251,15 @@ std::vector<std::string> ReadDir(const std::string& path) {
   return names;
 }
 
+std::string UserFile(const std::string& name) {
+  std::string root = SaveRoot();
+  if (!root.empty() && root[0] != '/') {
+    char cwd[4096];
+    if (getcwd(cwd, sizeof cwd)) root = std::string(cwd) + "/" + root;
+  }
+  return root + "/" + Normalise(name);
+}
+
 void PrintLine(const std::string& text) {
   std::fwrite(text.data(), 1, text.size(), stdout);
   std::fputc('\n', stdout);

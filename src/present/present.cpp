@@ -74,6 +74,9 @@ bool StartPresentation() {
       return false;
     }
   }
+  g_frames = 0;
+  g_deadlineSet = false;
+  g_endHooksRan = false;
   ResetInput();
   if (!Options.scriptFile.empty()) {
     std::string error;

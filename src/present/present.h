@@ -300,6 +300,9 @@ std::string ResolveReadPath(const std::string& path);
 // The real path to write a game path to (parent folders resolved by case).
 std::string ResolveWritePath(const std::string& path);
 void PrintLine(const std::string& text);
+// The path of a file the game writes for itself (settings, save slots, dumps):
+// always in the save folder, never found in the data folder instead.
+std::string UserFile(const std::string& name);
 
 // Whole-file helpers for the decoders.
 bool ReadWholeFile(const std::string& path, std::vector<uint8_t>* bytes);

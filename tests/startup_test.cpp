@@ -1,0 +1,192 @@
+// The settings file and the start-up: the two prompts, their keys and texts,
+// what an early Escape leaves behind, and the first game state.
+#include <gtest/gtest.h>
+
+#include "frame/game_loop.h"
+#include "frame/game_state.h"
+#include "frame/pending_steps.h"
+#include "frame/settings.h"
+#include "frame/startup.h"
+#include "present/present.h"
+#include "support/test_support.h"
+
+namespace {
+
+const std::vector<int32_t> kNewFile = {0, 0, 150, 1000, 38, 40, 37, 39, 65, 83, 0, 0, 0, 0, 0};
+
+class StartupTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetSettingsToDefaults();
+    Windowed = 0;
+    GameState = 0;
+  }
+  // Runs the start-up with a script until it ends (budget or Escape).
+  bool RunStartUp(const std::string& script, long frames) {
+    test::StartHeadless(dir_.str(), script, frames);
+    try {
+      StartUp();
+    } catch (const EndOfRun&) {
+      return false;
+    }
+    return true;
+  }
+  std::filesystem::path Config() const { return dir_ / "config.dat"; }
+  test::TempDir dir_;
+};
+
+TEST_F(StartupTest, ANewSettingsFileHoldsTheNewFileValues) {
+  test::StartHeadless(dir_.str());
+  EnsureSettings();
+  EXPECT_EQ(test::ReadInts(Config()), kNewFile);
+  // This run keeps its built-in values; the file's only count next time.
+  EXPECT_EQ(MusicVolume, 200);
+  EXPECT_FLOAT_EQ(SoundVolume, 1.0f);
+  EXPECT_TRUE(LoadSettings());
+  EXPECT_EQ(MusicVolume, 150);
+  EXPECT_EQ(MusicVolumeSetting, 150);
+  EXPECT_FALSE(std::filesystem::exists(dir_ / "config.dat.bak"));
+}
+
+TEST_F(StartupTest, SettingsRoundTripWithTheTruncatedSoundVolume) {
+  test::StartHeadless(dir_.str());
+  ViewingMode = 1;
+  SoundOutputType = 4;
+  MusicVolume = 270;
+  SoundVolume = 1.0f - 0.1f;  // one step down from full, just below 0.9
+  KeyJump = 32;
+  KeyAttack = 32;  // the same key for two actions is allowed
+  IntroSeen = 1;
+  ExtraFlags[2] = 7;
+  SaveSettings();
+  auto v = test::ReadInts(Config());
+  ASSERT_EQ(v.size(), 15u);
+  EXPECT_EQ(v[3], 899);
+  ResetSettingsToDefaults();
+  ASSERT_TRUE(LoadSettings());
+  EXPECT_EQ(ViewingMode, 1);
+  EXPECT_EQ(SoundOutputType, 4);
+  EXPECT_EQ(MusicVolume, 270);
+  EXPECT_EQ(MusicVolumeSetting, 270);
+  EXPECT_FLOAT_EQ(SoundVolume, 0.899f);
+  EXPECT_EQ(KeyJump, 32);
+  EXPECT_EQ(KeyAttack, 32);
+  EXPECT_EQ(IntroSeen, 1);
+  EXPECT_EQ(ExtraFlags[2], 7);
+}
+
+TEST_F(StartupTest, AShortOrLostSettingsFileIsReplacedNotTrusted) {
+  test::WriteText(Config(), std::string(30, '\x05'));
+  test::StartHeadless(dir_.str());
+  EnsureSettings();
+  EXPECT_EQ(test::ReadInts(Config()), kNewFile);
+  EXPECT_EQ(ViewingMode, 0);
+
+  // A save cut short between its renames leaves only the backup: it is taken.
+  std::vector<int32_t> saved = kNewFile;
+  saved[0] = 2;
+  saved[2] = 90;
+  std::filesystem::remove(Config());
+  test::WriteInts(dir_ / "config.dat.bak", saved);
+  EnsureSettings();
+  EXPECT_EQ(ViewingMode, 2);
+  EXPECT_EQ(MusicVolume, 90);
+  EXPECT_EQ(test::ReadInts(Config()), saved);
+  EXPECT_FALSE(std::filesystem::exists(dir_ / "config.dat.bak"));
+}
+
+TEST_F(StartupTest, NoSettingsShowsTheOutputPrompt) {
+  EXPECT_FALSE(RunStartUp("", 3));
+  EXPECT_TRUE(test::DrewText("Output Type (1 recommended)"));
+  EXPECT_TRUE(test::DrewText("4 - No Music"));
+  EXPECT_TRUE(test::DrewText("Press a corresponding number or ESC to quit"));
+  EXPECT_TRUE(test::DrewText(std::string(57, '-')));
+}
+
+TEST_F(StartupTest, FourThenAStartsWindowedWithoutMusic) {
+  EXPECT_FALSE(RunStartUp("2 tap 4\n4 type a\n", 12));
+  EXPECT_EQ(SoundOutputType, 4);
+  EXPECT_EQ(ViewingMode, 1);
+  EXPECT_EQ(Windowed, 1);
+  EXPECT_EQ(GraphicsWidth(), 800);
+}
+
+TEST_F(StartupTest, TheHighestNumberOfOnePollWins) {
+  EXPECT_FALSE(RunStartUp("2 down 2\n2 down 3\n2 down 1\n4 type b\n", 12));
+  EXPECT_EQ(SoundOutputType, 3);
+  EXPECT_EQ(ViewingMode, 2);
+  EXPECT_EQ(Windowed, 0);
+}
+
+TEST_F(StartupTest, AWrongAnswerMocksAndKeepsThePrompt) {
+  EXPECT_FALSE(RunStartUp("1 tap 1\n3 type x\n", 8));
+  EXPECT_EQ(ViewingMode, 0);
+  EXPECT_TRUE(test::DrewText("Plonker! Try again! :B"));
+  EXPECT_TRUE(test::DrewText("Please select a viewing mode"));
+  EXPECT_EQ(GraphicsWidth(), 640);
+}
+
+TEST_F(StartupTest, EscapeAtAPromptEndsTheRunAndKeepsTheDefaults) {
+  RunStartUp("2 tap ESCAPE\n", 1000);
+  EXPECT_LT(FramesPresented(), 10);  // ended by Escape, not by the budget
+  EXPECT_EQ(test::ReadInts(Config()), kNewFile);
+  // The next run reads that file, asks again and starts at music volume 150.
+  ResetSettingsToDefaults();
+  RunStartUp("", 2);
+  EXPECT_EQ(MusicVolume, 150);
+  EXPECT_TRUE(test::DrewText("Output Type (1 recommended)"));
+}
+
+TEST_F(StartupTest, StoredChoicesSkipThePromptsAndOddValuesAreHandled) {
+  std::vector<int32_t> v = kNewFile;
+  v[0] = 7;  // a viewing mode no game wrote: asked again
+  v[1] = 4;
+  test::WriteInts(Config(), v);
+  EXPECT_FALSE(RunStartUp("1 type 1\n", 6));
+  EXPECT_EQ(ViewingMode, 1);
+  EXPECT_FALSE(test::DrewText("Output Type (1 recommended)"));
+
+  v[0] = 1;
+  v[1] = 9;  // no such sound output: the run ends with a message
+  test::WriteInts(Config(), v);
+  ResetSettingsToDefaults();
+  RunStartUp("", 1000);
+  EXPECT_LT(FramesPresented(), 5);
+}
+
+TEST_F(StartupTest, ArgumentsAreJoinedIntoTheCommandLineLevel) {
+  test::StartHeadless(dir_.str());
+  Options.levelArgs = {"my", "level.doy"};
+  ChooseFirstState();
+  EXPECT_EQ(CommandLineLevel, "mylevel.doy");
+  EXPECT_EQ(GameState, 3);
+  EXPECT_EQ(LevelId, 426);
+  EXPECT_EQ(LevelFileFor(426), "mylevel.doy");
+  EXPECT_EQ(StateAfterLevel(426), 5);
+  HandBackToEditor();
+  EXPECT_EQ(test::ReadText(dir_ / "Quonitor_In.bat"), "quonitor.exe mylevel.doy\r\n");
+
+  Options.levelArgs.clear();
+  IntroSeen = 0;
+  ChooseFirstState();
+  EXPECT_EQ(GameState, 206);
+  IntroSeen = 1;
+  ChooseFirstState();
+  EXPECT_EQ(GameState, 202);
+}
+
+TEST(LevelTableTest, LevelsLeadWhereTheyShould) {
+  EXPECT_EQ(LevelFileFor(411), "lev_forest_1.doy");
+  EXPECT_EQ(LevelFileFor(424), "lev_wierd_1.doy");
+  EXPECT_EQ(LevelFileFor(425), "lev_tut.doy");
+  EXPECT_EQ(LevelFileFor(427), "f_retro.doy");
+  Cut1Seen = 0;
+  EXPECT_EQ(StateAfterLevel(411), 212);
+  Cut1Seen = 1;
+  EXPECT_EQ(StateAfterLevel(411), 2);
+  EXPECT_EQ(StateAfterLevel(418), 2);
+  EXPECT_EQ(StateAfterLevel(425), 202);
+  EXPECT_EQ(StateAfterLevel(427), 210);
+}
+
+}  // namespace
