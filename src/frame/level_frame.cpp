@@ -4,6 +4,7 @@
 #include "frame/game_loop.h"
 #include "frame/game_state.h"
 #include "frame/hud.h"
+#include "frame/pause_menu.h"
 #include "frame/pending_steps.h"
 #include "frame/settings.h"
 #include "frame/title_card.h"

@@ -13,6 +13,10 @@ WEAK void RestoreMusicVolume() { MusicVolume = MusicVolumeSetting; }
 WEAK void UpdateMusicFade() {}
 WEAK void SetSfxVolume(float) {}
 WEAK void SetMusicVolume(int) {}
+WEAK void SfxVolumeUp() {}
+WEAK void SfxVolumeDown() {}
+WEAK void MusicVolumeUp() {}
+WEAK void MusicVolumeDown() {}
 WEAK void FSOUND_SetOutput(int) {}
 WEAK void FSOUND_SetDriver(int) {}
 WEAK int FSOUND_Init(int, int, int) { return 1; }
@@ -48,7 +52,6 @@ WEAK void DrawPlayerSimple() {}
 WEAK int ConsoleIsOpen() { return 0; }
 WEAK void ConsoleFrame() {}
 WEAK void ConsoleCheckOpenKey() {}
-WEAK void OpenPauseMenu() {}
 
 
 WEAK int MessagePointOpen() { return 0; }

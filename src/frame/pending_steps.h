@@ -15,6 +15,10 @@ void RestoreMusicVolume();
 void UpdateMusicFade();
 void SetSfxVolume(float volume);
 void SetMusicVolume(int volume);
+void SfxVolumeUp();
+void SfxVolumeDown();
+void MusicVolumeUp();
+void MusicVolumeDown();
 void FSOUND_SetOutput(int output);
 void FSOUND_SetDriver(int driver);
 int FSOUND_Init(int rate, int channels, int flags);
@@ -48,7 +52,6 @@ void DrawPlayerSimple();
 int ConsoleIsOpen();
 void ConsoleFrame();
 void ConsoleCheckOpenKey();
-void OpenPauseMenu();
 
 
 // Level objects.

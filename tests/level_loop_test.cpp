@@ -1,0 +1,147 @@
+// The level frame loop around a level: the pause menu, the fade-out that ends
+// a level, the command-line level's hand-back, the HUD and the score roll.
+#include <gtest/gtest.h>
+
+#include "frame/assets.h"
+#include "frame/game_loop.h"
+#include "frame/game_state.h"
+#include "frame/hud.h"
+#include "frame/pause_menu.h"
+#include "frame/pending_steps.h"
+#include "frame/settings.h"
+#include "player/player_state.h"
+#include "present/present.h"
+#include "support/test_support.h"
+
+namespace {
+
+class LevelLoopTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetSettingsToDefaults();
+    PauseState = 0;
+    PauseAlpha = 0;
+    FadeAlpha = 0;
+    InputLocked = 0;
+  }
+  test::TempDir dir_;
+};
+
+// Frames the pause menu takes to close from full strength, counting the one
+// that finds it closed.
+int ClosingFrames() {
+  float a = 1.0f;
+  int frames = 0;
+  while (true) {
+    ++frames;
+    if (a <= 0) return frames;
+    a -= 0.04f;
+  }
+}
+
+TEST_F(LevelLoopTest, LeavingThroughThePauseMenuFadesOutAndHandsTheLevelBack) {
+  // Escape opens the menu; three downs reach "Back to Worldmap"; Space leaves.
+  test::StartHeadless(dir_.str(), "5 tap ESCAPE\n40 tap DOWN\n42 tap DOWN\n44 tap DOWN\n50 tap SPACE\n", 1000);
+  CommandLineLevel = "mylevel.doy";
+  long endFrame = -1;
+  try {
+    PlayLevel(kLevelIdCommandLine);
+  } catch (const EndOfRun&) {
+    endFrame = FramesPresented();
+  }
+  EXPECT_EQ(LevelExitCode, 3);
+  EXPECT_EQ(GameState, 5);
+  EXPECT_EQ(test::ReadText(dir_ / "Quonitor_In.bat"), "quonitor.exe mylevel.doy\r\n");
+  // Space acts in frame 51; the menu closes; the fade that started at 0.01
+  // sets the exit code in its 20th level frame.
+  EXPECT_EQ(endFrame, 51 + ClosingFrames() + 20);
+}
+
+TEST_F(LevelLoopTest, PauseRowsWrapAndEscapeClosesAtOnce) {
+  test::StartHeadless(dir_.str(), "30 tap DOWN\n32 tap DOWN\n34 tap DOWN\n36 tap DOWN\n38 tap DOWN\n", 45);
+  PauseState = 1;
+  try {
+    RunPauseMenu();
+  } catch (const EndOfRun&) {
+  }
+  EXPECT_EQ(PauseState, 2);
+  EXPECT_EQ(PauseSelection, 0);  // five downs from "Resume game" come back to it
+  EXPECT_TRUE(test::DrewText("Back to Worldmap"));
+
+  test::StartHeadless(dir_.str(), "3 tap ESCAPE\n", 200);
+  PauseState = 1;
+  PauseAlpha = 0;
+  RunPauseMenu();
+  EXPECT_EQ(PauseState, 0);
+  EXPECT_LT(FramesPresented(), 12);  // closing began while still opening
+}
+
+TEST_F(LevelLoopTest, TheWatchStopsWhilePaused) {
+  test::StartHeadless(dir_.str(), "300 tap ESCAPE\n", 2000);
+  ResetLevelTime();
+  PauseState = 1;
+  PauseAlpha = 0;
+  RunPauseMenu();  // about five seconds with the menu up
+  ASSERT_GT(Millisecs(), 4000);
+  TickLevelTime();
+  EXPECT_EQ(LevelTime, 998);
+}
+
+TEST_F(LevelLoopTest, HeartsAndTheHudStrip) {
+  test::StartHeadless(dir_.str());
+  Health = 2;
+  MaxHealth = 5;
+  P_Y = 30;
+  CameraY = 0;
+  HudAlpha = 1;
+  int frames = 0;
+  while (HudAlpha > 0.25f) {
+    DrawHud();
+    ++frames;
+    ASSERT_LT(frames, 40);
+  }
+  EXPECT_LE(frames, 20);  // the hero near the top dims the HUD to a quarter
+  P_Y = 300;
+  for (int i = 0; i < 20; ++i) DrawHud();
+  EXPECT_FLOAT_EQ(HudAlpha, 1.0f);
+  Flip(1);
+  DrawHud();
+  // Hearts are drawn from slot 4 down to 0: slots 0 and 1 full, 2-4 empty.
+  std::vector<std::pair<float, bool>> hearts;
+  for (const auto& d : CurrentDraws())
+    if (d.kind == DrawKind::Image && d.y == 12 && d.x < 40) hearts.push_back({d.x, d.image == ImgHeartFull});
+  if (!hearts.empty()) {  // drawn only when the heart pictures exist
+    ASSERT_EQ(hearts.size(), 5u);
+    EXPECT_EQ(hearts.front().first, 32);
+    EXPECT_FALSE(hearts[0].second);
+    EXPECT_TRUE(hearts[3].second);
+    EXPECT_TRUE(hearts[4].second);
+  }
+  EXPECT_TRUE(test::DrewText(" : " + std::to_string(Coins), false));
+}
+
+TEST_F(LevelLoopTest, AScoreGainRollsInInShrinkingSteps) {
+  test::StartHeadless(dir_.str());
+  Score = 0;
+  ScoreShown = 0;
+  AddScore(5000);
+  std::vector<int> steps;
+  int last = ScoreShown;
+  for (int frame = 0; frame < 400 && ScoreShown < Score; ++frame) {
+    RollScore();
+    if (ScoreShown != last) steps.push_back(ScoreShown - last);
+    last = ScoreShown;
+    Flip(1);
+  }
+  EXPECT_EQ(ScoreShown, 5000);
+  ASSERT_EQ(steps.size(), 40u);
+  std::vector<int> expected;
+  for (int i = 0; i < 5; ++i) expected.push_back(811);
+  for (int i = 0; i < 2; ++i) expected.push_back(311);
+  for (int i = 0; i < 4; ++i) expected.push_back(61);
+  for (int i = 0; i < 5; ++i) expected.push_back(11);
+  for (int i = 0; i < 24; ++i) expected.push_back(1);
+  EXPECT_EQ(steps, expected);
+}
+
+}  // namespace
