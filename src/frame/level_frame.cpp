@@ -8,6 +8,10 @@
 #include "frame/pending_steps.h"
 #include "frame/settings.h"
 #include "frame/title_card.h"
+#include "entities/particles.h"
+#include "player/player_health.h"
+#include "player/player_sprite.h"
+#include "player/pogo_physics.h"
 #include "player/player_state.h"
 #include "present/present.h"
 

@@ -13,6 +13,7 @@ WEAK void RestoreMusicVolume() { MusicVolume = MusicVolumeSetting; }
 WEAK void UpdateMusicFade() {}
 WEAK void SetSfxVolume(float) {}
 WEAK void SetMusicVolume(int) {}
+WEAK void PlaySfx(int, int) {}
 WEAK void SfxVolumeUp() {}
 WEAK void SfxVolumeDown() {}
 WEAK void MusicVolumeUp() {}
@@ -40,15 +41,6 @@ WEAK void DrawTileLayers() {}
 WEAK void EnsureSlots() {}
 WEAK void SaveSlot(int) {}
 
-// Until the hero moves, the frame still needs its key flags (Escape, Space).
-WEAK void PlayerPhysicsStep() { GatherKeys(); }
-WEAK void PlayerFollowUpStep() {}
-WEAK void PlayerDyingStep() {}
-WEAK void RetroPlayerStep() { GatherKeys(); }
-WEAK void AnimatePlayer() {}
-WEAK void DrawPlayer() {}
-WEAK void DrawPlayerRetro() {}
-WEAK void DrawPlayerSimple() {}
 WEAK int ConsoleIsOpen() { return 0; }
 WEAK void ConsoleFrame() {}
 WEAK void ConsoleCheckOpenKey() {}
@@ -63,10 +55,8 @@ WEAK void WarpBoxStep() {}
 WEAK void ActiveObjectPasses() {}
 WEAK void ItemPass() {}
 WEAK void EnemyPass() {}
-WEAK void ParticlePass() {}
 WEAK void BlockBitPass() {}
 WEAK void CommonDrawPass() {}
-WEAK void DrawParticles() {}
 WEAK void DrawWater() {}
 WEAK void LevelEndStep() {}
 WEAK void MessagePointsStep() {}

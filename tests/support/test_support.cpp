@@ -122,3 +122,30 @@ bool DrewText(const std::string& text, bool lastFrame) {
 }
 
 }  // namespace test
+
+namespace test {
+
+std::string LevelText(int area, const std::vector<Block>& blocks, const std::vector<std::string>& actives,
+                      const std::string& title) {
+  std::string t = title + "\nA test\n" + std::to_string(area) + "\n0\nForest/\nLayers\n";
+  for (int i = 0; i < 20; ++i) t += "0\n";
+  t += "Tiles\nIMAGE_TILE_LIST\nCOLLISION_LIST\n";
+  for (const Block& b : blocks)
+    t += std::to_string(b.x) + "," + std::to_string(b.y) + "," + std::to_string(b.kind) + "\n";
+  t += "ACTIVE_LIST\n";
+  for (const auto& a : actives) t += a + "\n";
+  t += "FIN! :D\n";
+  return t;
+}
+
+std::vector<Block> BlockRow(int x0, int x1, int y, int kind) {
+  std::vector<Block> row;
+  for (int x = x0; x <= x1; x += 32) row.push_back({x, y, kind});
+  return row;
+}
+
+void WriteLevel(const TempDir& dir, const std::string& name, const std::string& text) {
+  WriteText(dir / ("Levels/" + name), text);
+}
+
+}  // namespace test

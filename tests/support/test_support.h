@@ -50,3 +50,19 @@ void StartHeadless(const std::string& saveDir, const std::string& script = "", l
 bool DrewText(const std::string& text, bool lastFrame = true);
 
 }  // namespace test
+
+namespace test {
+
+// A level file for fixtures: blocks are (x, y, kind) lines, actives full
+// active-list lines ("400,448,120,,,,,,,,").
+struct Block {
+  int x, y, kind;
+};
+std::string LevelText(int area, const std::vector<Block>& blocks, const std::vector<std::string>& actives,
+                      const std::string& title = "Test level");
+// A row of solid blocks from x0 to x1 (inclusive, steps of 32) at height y.
+std::vector<Block> BlockRow(int x0, int x1, int y, int kind = 0);
+// Writes Levels/<name> into the folder.
+void WriteLevel(const TempDir& dir, const std::string& name, const std::string& text);
+
+}  // namespace test

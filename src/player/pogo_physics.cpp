@@ -1,0 +1,232 @@
+#include "player/pogo_physics.h"
+
+#include "entities/particles.h"
+#include "frame/game_state.h"
+#include "frame/pending_steps.h"
+#include "frame/settings.h"
+#include "player/object_hooks.h"
+#include "player/player_health.h"
+#include "player/player_sprite.h"
+#include "player/player_state.h"
+#include "present/present.h"
+#include "world/tile_map.h"
+
+int RetroRiseCounter = 0;
+int RetroDashFlag = 0;
+
+namespace {
+
+constexpr int kSubSteps = 4;
+constexpr int kDoubleWindowMs = 300;
+constexpr int kSeaArea = 4;
+constexpr int kRetroStepMs = 50;
+
+// Effects of the sound table.
+constexpr int kSfxBounceNormal = 4;
+constexpr int kSfxBounceLow = 5;
+constexpr int kSfxBounceHigh = 6;
+constexpr int kSfxDash = 7;
+constexpr int kSfxCrushed = 56;
+
+int g_retroTime = 0;
+
+bool Overlaps(const Box& p, float x1, float y1, float x2, float y2) {
+  return BoxesOverlap(p.left, p.top, p.right, p.bottom, x1, y1, x2, y2) != 0;
+}
+
+// Sub-step 2 (and the retro step's only test): the collision blocks.
+void BlockContacts(bool platformsToo) {
+  for (const TCollisionBlock& b : CollisionBlocks) {
+    float x1 = static_cast<float>(b.x), y1 = static_cast<float>(b.y);
+    if (b.kind == 0) {
+      float x2 = x1 + kTileSize, y2 = y1 + kTileSize;
+      if (Overlaps(HeadProbe, x1, y1, x2, y2)) CeilingContact = 1;
+      if (Overlaps(FootProbe, x1, y1, x2, y2)) FloorContact = 1;
+      if (Overlaps(LeftProbe, x1, y1, x2, y2)) LeftWallContact = 1;
+      if (Overlaps(RightProbe, x1, y1, x2, y2)) RightWallContact = 1;
+    } else if (b.kind == 1 && platformsToo && P_YS > 0) {
+      // A platform holds only a falling hero, along its top pixel row.
+      if (Overlaps(FootProbe, x1, y1, x1 + kTileSize, y1 + 1)) FloorContact = 1;
+    }
+  }
+}
+
+void DoubleBounceMachine(int now) {
+  if (DoubleState == 1 && !UpDown) {
+    DoubleState = 2;
+    ReleaseTime = now;
+  }
+  if (DoubleState == 2) {
+    if (UpDown) DoubleState = 3;
+    if (now > ReleaseTime + kDoubleWindowMs) DoubleState = 0;
+  }
+  if (DoubleState == 3 && now > ReleaseTime + kDoubleWindowMs) DoubleState = 0;
+  if (FloorContact && DoubleState == 3) {
+    P_YS = P_HIGH_DOUBLE;
+    DoubleState = 0;
+  }
+}
+
+void SubStep() {
+  P_PrevX = P_X;
+  P_PrevY = P_Y;
+  P_X += P_XS / kSubSteps;
+  P_Y += P_YS / kSubSteps;
+  UpdateProbes();
+  BlockContacts(true);
+  MovingBlockContacts();
+  FallingBlockContacts();
+  MenuButtonContacts();
+  if (FloorContact && CeilingContact) {
+    HurtPlayer(20);
+    PlaySfx(kSfxCrushed, 0);
+  }
+  if (FloorContact) {
+    P_YS = P_NORMAL_BOUNCE;
+    if (P_Y > P_PrevY) P_Y = P_PrevY;
+    RestartBounceAnimation();
+  }
+  if (CeilingContact) {
+    P_YS = (0 - P_YS) / 2;
+    if (P_Y < P_PrevY) P_Y = P_PrevY;
+    P_Y += 1;
+  }
+  if ((LeftWallContact && P_XS < 0) || (RightWallContact && P_XS > 0)) {
+    P_XS = 0;
+    DashFlag = 0;
+    P_X = P_PrevX;
+  }
+  if (DashFlag) {
+    EmitSmallDust(static_cast<int>(P_X), static_cast<int>(P_Y), 2);
+    if (FloorContact) EmitBigDust(static_cast<int>(P_X), static_cast<int>(P_Y), 10);
+  }
+  BreakableBlockContacts();
+  if (FloorContact) {
+    HighUsed = 0;
+    DashFlag = 0;
+    LowFlag = 0;
+  }
+  if (FloorContact && DownDown) {
+    P_YS = P_LOW_BOUNCE;
+    LowFlag = 1;
+  }
+  if (FloorContact && UpDown) {
+    if (HighUsed == 0) {
+      HighUsed = 1;
+      P_YS = P_HIGH_BOUNCE;
+    }
+    if (DoubleState == 0) DoubleState = 1;
+  }
+  DoubleBounceMachine(Millisecs());
+  // The frame's Attack hits are seen by every sub-step.
+  if (AttackHit) {
+    P_YS = P_DASH_SPEED;
+    DashFlag = 1;
+    PlaySfx(kSfxDash, 0);
+    StartDashAnimation();
+  }
+  if (P_YS < 5) DashFlag = 0;
+  if (FloorContact) {
+    if (HighUsed == 1 || DoubleState != 0)
+      PlaySfx(kSfxBounceHigh, 1);
+    else if (LowFlag == 1)
+      PlaySfx(kSfxBounceLow, 1);
+    else
+      PlaySfx(kSfxBounceNormal, 1);
+  }
+  PlayerObjectChecks();
+  FloorContact = CeilingContact = LeftWallContact = RightWallContact = 0;
+  ExitBoxCheck();
+}
+
+}  // namespace
+
+void PlayerPhysicsStep() {
+  GatherKeys();
+  if (LeftDown) {
+    if (P_XS > -P_XS_MAX) P_XS -= P_XS_RATE;
+    Facing = 1;
+  } else if (RightDown) {
+    if (P_XS < P_XS_MAX) P_XS += P_XS_RATE;
+    Facing = 0;
+  } else {
+    if (P_XS < -0.1f)
+      P_XS += P_XS_DECEL;
+    else if (P_XS <= 0.1f)
+      P_XS = 0;
+    else
+      P_XS -= P_XS_DECEL;
+  }
+  P_YS += P_YS_RATE;
+  if (WaterEntryState == 1) {
+    P_YS /= 3;
+    P_XS /= 3;
+    WaterEntryState = 2;
+  }
+  if (AreaIndex == kSeaArea) InWater = 1;
+  if (InWater) {
+    P_YS_RATE = 0.1f;
+    P_XS_RATE = 0.1f;
+    P_XS_MAX = 3;
+    P_YS_MAX = DashFlag ? 4.0f : 3.0f;
+  } else {
+    P_YS_RATE = 0.2f;
+    P_XS_RATE = 0.4f;
+    P_XS_MAX = 5;
+    P_YS_MAX = DashFlag ? 8.0f : 7.0f;
+  }
+  // A speed beyond a limit is pulled back by one rate a frame, which just
+  // cancels that frame's push: a dash at 9 keeps falling at 9.
+  if (P_XS > P_XS_MAX) P_XS -= P_XS_RATE;
+  if (P_YS > P_YS_MAX) P_YS -= P_YS_RATE;
+  if (P_XS < -P_XS_MAX) P_XS += P_XS_RATE;
+  if (P_YS < P_YS_MIN) P_YS += P_YS_RATE;
+  for (int i = 0; i < kSubSteps; ++i) SubStep();
+  // Falling out of the level: nothing below the lowest block can save him.
+  if (LevelMaxY > LevelMinY && P_Y > LevelMaxY + kFallOutDepth) HurtPlayer(20);
+}
+
+void RetroPlayerStep() {
+  int now = Millisecs();
+  if (now - g_retroTime <= kRetroStepMs) return;
+  P_PrevX = P_X;
+  P_PrevY = P_Y;
+  // While input is locked the previous snapshot stays.
+  if (!InputLocked) GatherKeys();
+  P_XS = LeftDown ? -8.0f : (RightDown ? 8.0f : 0.0f);
+  P_X += P_XS;
+  if (RetroRiseCounter > 0) {
+    P_Y -= P_YS;
+    --RetroRiseCounter;
+  } else {
+    P_Y += P_YS;
+  }
+  UpdateProbes();
+  BlockContacts(true);
+  if (FloorContact) {
+    P_YS = 4;
+    if (P_Y > P_PrevY) P_Y = P_PrevY;
+    RetroRiseCounter = 10;
+  }
+  if (CeilingContact) {
+    P_YS = 4;
+    RetroRiseCounter = 0;
+    if (P_Y < P_PrevY) P_Y = P_PrevY;
+    P_Y += 1;
+  }
+  if (LeftWallContact || RightWallContact) {
+    P_XS = 0;
+    P_X = P_PrevX;
+  }
+  if (FloorContact && DownDown) RetroRiseCounter = 5;
+  if (FloorContact && UpDown) RetroRiseCounter = 30;
+  if (AttackHit) {
+    P_YS = 8;
+    RetroDashFlag = 1;
+    RetroRiseCounter = 0;
+  }
+  if (FloorContact) RetroDashFlag = 0;
+  ExitBoxCheck();
+  FloorContact = CeilingContact = LeftWallContact = RightWallContact = 0;
+  g_retroTime = now;
+}
