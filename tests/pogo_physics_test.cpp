@@ -38,6 +38,8 @@ class PhysicsTest : public ::testing::Test {
     LoadLevel("fixture.doy");
     PlayerState = 0;
     Health = 5;
+    InWater = WaterEntryState = 0;
+    DoubleState = HighUsed = LowFlag = 0;
   }
   // A wide floor at y 480, the hero standing on it.
   void LoadFloor(int area = 0) { Load(area, test::BlockRow(0, 3200, 480), 400, 480); }

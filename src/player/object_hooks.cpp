@@ -12,7 +12,11 @@ WEAK void MovingBlockContacts() {}
 WEAK void FallingBlockContacts() {}
 WEAK void MenuButtonContacts() {}
 WEAK void BreakableBlockContacts() {}
-WEAK void PlayerObjectChecks() {}
+// With no water objects in the game yet, no water area ever overlaps.
+WEAK void PlayerObjectChecks() {
+  InWater = 0;
+  WaterEntryState = 0;
+}
 // Until the level-end sequence exists, touching the exit simply completes the
 // level through the fade-out.
 WEAK void ExitBoxCheck() {
