@@ -9,6 +9,7 @@
 #include "frame/settings.h"
 #include "frame/title_card.h"
 #include "entities/particles.h"
+#include "player/console.h"
 #include "player/player_health.h"
 #include "player/player_sprite.h"
 #include "player/pogo_physics.h"
@@ -61,7 +62,7 @@ void RunLevelFrames() {
   Health = 5;
 
   while (LevelExitCode == ExitCode::Running) {
-    if (MessagePointOpen()) InputLocked = 1;
+    if (MessagePointOpen() || ConsoleIsOpen()) InputLocked = 1;
     BeginFrameDrawing();
     LightZonesStep();
     if (AreaIndex != kRetroArea) {

@@ -41,9 +41,6 @@ WEAK void DrawTileLayers() {}
 WEAK void EnsureSlots() {}
 WEAK void SaveSlot(int) {}
 
-WEAK int ConsoleIsOpen() { return 0; }
-WEAK void ConsoleFrame() {}
-WEAK void ConsoleCheckOpenKey() {}
 
 
 WEAK int MessagePointOpen() { return 0; }

@@ -42,9 +42,6 @@ void EnsureSlots();
 void SaveSlot(int slot);
 
 // The hero.
-int ConsoleIsOpen();
-void ConsoleFrame();
-void ConsoleCheckOpenKey();
 
 
 // Level objects.
