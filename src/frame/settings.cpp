@@ -2,6 +2,7 @@
 
 #include "frame/game_state.h"
 #include "frame/pending_steps.h"
+#include "present/gamepad.h"
 #include "present/present.h"
 
 int ViewingMode = 0;
@@ -129,6 +130,13 @@ void SaveSettings() {
 }
 
 void GatherKeys() {
+  GamepadKeys pad;
+  pad.up = KeyUp;
+  pad.down = KeyDown;
+  pad.left = KeyLeft;
+  pad.right = KeyRight;
+  pad.attack = KeyAttack;
+  SetGamepadKeys(pad);
   if (InputLocked == 1) {
     AttackHit = AttackDown = JumpHit = JumpDown = LeftHit = LeftDown = 0;
     RightHit = RightDown = UpHit = UpDown = DownHit = DownDown = 0;
