@@ -7,6 +7,7 @@
 #include <cstring>
 #include <iostream>
 
+#include "entities/level_completion.h"
 #include "frame/game_state.h"
 #include "frame/hud.h"
 #include "frame/pending_steps.h"

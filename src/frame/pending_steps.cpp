@@ -13,6 +13,7 @@ WEAK void RestoreMusicVolume() { MusicVolume = MusicVolumeSetting; }
 WEAK void UpdateMusicFade() {}
 WEAK void SetSfxVolume(float) {}
 WEAK void SetMusicVolume(int) {}
+WEAK void StartMusicFadeOut() { MusicVolumeSetting = MusicVolume; MusicFadeMode = 4; }
 WEAK void PlaySfx(int, int) {}
 WEAK void SfxVolumeUp() {}
 WEAK void SfxVolumeDown() {}
@@ -48,20 +49,14 @@ WEAK void ScreenShakeStep(float* x, float* y) { *x = *y = 0; }
 WEAK void StopScreenShake() {}
 WEAK void LightZonesStep() {}
 WEAK void AnimationClockStep() {}
-WEAK void WarpBoxStep() {}
 WEAK void ActiveObjectPasses() {}
 WEAK void ItemPass() {}
 WEAK void EnemyPass() {}
 WEAK void BlockBitPass() {}
 WEAK void CommonDrawPass() {}
 WEAK void DrawWater() {}
-WEAK void LevelEndStep() {}
 WEAK void MessagePointsStep() {}
 WEAK void TVZonesStep() {}
-WEAK void LoadLevelCompletionRecord() {}
-WEAK void StoreBestTimes() {}
-WEAK int LevelStatueFlag(int) { return 0; }
-WEAK int LevelSecretFound() { return 0; }
 
 WEAK void BuildWorldMapNodes() {}
 WEAK void BuildMenuButtons() {}

@@ -15,6 +15,7 @@ void RestoreMusicVolume();
 void UpdateMusicFade();
 void SetSfxVolume(float volume);
 void SetMusicVolume(int volume);
+void StartMusicFadeOut();
 void PlaySfx(int index, int vary);
 void SfxVolumeUp();
 void SfxVolumeDown();
@@ -50,20 +51,14 @@ void ScreenShakeStep(float* offsetX, float* offsetY);
 void StopScreenShake();
 void LightZonesStep();
 void AnimationClockStep();
-void WarpBoxStep();
 void ActiveObjectPasses();
 void ItemPass();
 void EnemyPass();
 void BlockBitPass();
 void CommonDrawPass();
 void DrawWater();
-void LevelEndStep();
 void MessagePointsStep();
 void TVZonesStep();
-void LoadLevelCompletionRecord();
-void StoreBestTimes();
-int LevelStatueFlag(int k);
-int LevelSecretFound();
 
 // Screens owned by the front end and the world map.
 void BuildWorldMapNodes();

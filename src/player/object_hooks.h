@@ -9,5 +9,3 @@ void BreakableBlockContacts();  // breaks at most one block (11)
 // Secret box, light, gravity and comet zones, springs, shake zones, fans,
 // teleports, buttons, trigger zones, water, spikes, in this order (19).
 void PlayerObjectChecks();
-// The level exit box (21).
-void ExitBoxCheck();

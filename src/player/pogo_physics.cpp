@@ -1,6 +1,7 @@
 #include "player/pogo_physics.h"
 
 #include "entities/particles.h"
+#include "entities/level_completion.h"
 #include "frame/game_state.h"
 #include "frame/pending_steps.h"
 #include "frame/settings.h"
