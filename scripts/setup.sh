@@ -11,7 +11,7 @@ PACKAGES=(
   libvorbis-dev libopenmpt-dev libcairo2-dev
   libgtest-dev libbenchmark-dev
   xvfb xauth libgl1-mesa-dri
-  fonts-dejavu-core
+  fonts-dejavu-core fonts-eurofurence
 )
 
 missing=()
