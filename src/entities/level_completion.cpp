@@ -208,3 +208,6 @@ void StoreBestTimes() {
 }
 
 int LevelSecretFound() { return SecretFound; }
+
+#include "frame/state_dump.h"
+BOINGLE_STATE_VALUE(TallyState, TallyState);

@@ -143,3 +143,6 @@ void DrawParticles() {
   SetAlpha(1);
   SetColor(255, 255, 255);
 }
+
+#include "frame/state_dump.h"
+BOINGLE_STATE_VALUE(ParticleList, ParticleList.size());

@@ -90,3 +90,6 @@ void DrawBox(float x, float y, float w, float h) {
   DrawLine(x + w - 1, y, x + w - 1, y + h - 1);
   DrawLine(x, y + h - 1, x + w - 1, y + h - 1);
 }
+
+#include "frame/state_dump.h"
+BOINGLE_STATE_VALUE(StatuesFound, StatuesFound[0] + StatuesFound[1] + StatuesFound[2]);

@@ -2,6 +2,7 @@
 // every subsystem steps and draws once per frame.
 #include "frame/assets.h"
 #include "frame/game_loop.h"
+#include "entities/entity.h"
 #include "entities/level_completion.h"
 #include "frame/game_state.h"
 #include "frame/hud.h"

@@ -53,7 +53,6 @@ WEAK void ActiveObjectPasses() {}
 WEAK void ItemPass() {}
 WEAK void EnemyPass() {}
 WEAK void BlockBitPass() {}
-WEAK void CommonDrawPass() {}
 WEAK void DrawWater() {}
 WEAK void MessagePointsStep() {}
 WEAK void TVZonesStep() {}

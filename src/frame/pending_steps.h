@@ -55,7 +55,6 @@ void ActiveObjectPasses();
 void ItemPass();
 void EnemyPass();
 void BlockBitPass();
-void CommonDrawPass();
 void DrawWater();
 void MessagePointsStep();
 void TVZonesStep();

@@ -1,0 +1,108 @@
+// The level objects' class tree and the lists that own them.
+//
+// Objects are shared (reference-counted) and owned by the lists that hold
+// them; an object leaves the game by removing itself from every list it
+// joined. Passes walk a list first to last, so objects act in creation order
+// (the order of their level-file lines). During a walk the current object may
+// remove itself and new objects may be appended (they are visited too).
+#pragma once
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+class TEntity {
+ public:
+  virtual ~TEntity() = default;
+  float x = 0, y = 0;  // for almost every kind the top-left of its box
+};
+
+class TActor : public TEntity {
+ public:
+  virtual void Draw() {}
+};
+
+// Objects that fire and hear numbered links.
+class TTriggerable : public TActor {
+ public:
+  int target = 0;  // fired when killed, collected or pressed
+  int kind = 0;    // subtype: item kind, shake mode, button type ...
+  int w = 0, h = 0;
+  int hidden = 0;  // dormant until Trigger wakes it
+  int link = 0;    // listened to
+  int state = 0;
+  int stamp = 0;   // creation time, then animation and timer stamps
+  int frame = 0;
+  virtual void Update() {}
+  virtual void Trigger() {}
+  virtual void Kill() {}
+};
+
+// Objects that are not drawn by the common draw pass (water).
+class TPassive : public TEntity {};
+
+template <class T>
+class EntityList {
+ public:
+  void Add(std::shared_ptr<T> item) { items_.push_back(std::move(item)); }
+  void Remove(const TEntity* item) {
+    for (auto& p : items_) {
+      if (p && p.get() == item) {
+        // While walking, leave a gap so the walk's position stays right.
+        if (walking_ > 0) {
+          p.reset();
+          dirty_ = true;
+        } else {
+          items_.erase(std::find(items_.begin(), items_.end(), p));
+        }
+        return;
+      }
+    }
+  }
+  void Clear() {
+    if (walking_ > 0) {
+      for (auto& p : items_) p.reset();
+      dirty_ = true;
+    } else {
+      items_.clear();
+    }
+  }
+  template <class F>
+  void Walk(F&& fn) {
+    ++walking_;
+    for (size_t i = 0; i < items_.size(); ++i) {
+      std::shared_ptr<T> keep = items_[i];  // alive even if it leaves the list
+      if (keep) fn(*keep);
+    }
+    if (--walking_ == 0 && dirty_) {
+      items_.erase(std::remove(items_.begin(), items_.end(), nullptr), items_.end());
+      dirty_ = false;
+    }
+  }
+  size_t Size() const {
+    return static_cast<size_t>(std::count_if(items_.begin(), items_.end(), [](const auto& p) { return p != nullptr; }));
+  }
+  bool Contains(const TEntity* item) const {
+    return std::any_of(items_.begin(), items_.end(), [item](const auto& p) { return p.get() == item; });
+  }
+
+ private:
+  std::vector<std::shared_ptr<T>> items_;
+  int walking_ = 0;
+  bool dirty_ = false;
+};
+
+// Springs, fans, teleports, blocks, water, spikes, buttons, trigger and shake
+// zones, message points: emptied by the loader before a level is read.
+extern EntityList<TEntity> LevelObjects;
+// Every actor but message points: the common draw pass.
+extern EntityList<TActor> DrawList;
+// Items, message points, enemies: what FireLink wakes.
+extern EntityList<TTriggerable> TriggerList;
+
+// Wakes every listener of link `id`, first to last.
+void FireLink(int id);
+// Draws every member of DrawList in the ambient colour, halved towards white.
+void CommonDrawPass();
+// Takes an object out of the three common lists.
+void LeaveCommonLists(const TEntity* e);
