@@ -1,3 +1,4 @@
+#include "entities/screen_shake.h"
 #include "frame/assets.h"
 
 #include <iostream>

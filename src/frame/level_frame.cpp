@@ -1,5 +1,9 @@
 // The level frame loop and the main menu's frame: the fixed order in which
 // every subsystem steps and draws once per frame.
+#include "entities/light_zone.h"
+#include "entities/message_point.h"
+#include "entities/screen_shake.h"
+#include "entities/tv_zone.h"
 #include "frame/assets.h"
 #include "frame/game_loop.h"
 #include "entities/entity.h"

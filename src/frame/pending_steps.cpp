@@ -15,6 +15,7 @@ WEAK void SetSfxVolume(float) {}
 WEAK void SetMusicVolume(int) {}
 WEAK void StartMusicFadeOut() { MusicVolumeSetting = MusicVolume; MusicFadeMode = 4; }
 WEAK void PlaySfx(int, int) {}
+WEAK void RenewSfxChannel(int) {}
 WEAK void SfxVolumeUp() {}
 WEAK void SfxVolumeDown() {}
 WEAK void MusicVolumeUp() {}
@@ -44,18 +45,12 @@ WEAK void SaveSlot(int) {}
 
 
 
-WEAK int MessagePointOpen() { return 0; }
-WEAK void ScreenShakeStep(float* x, float* y) { *x = *y = 0; }
-WEAK void StopScreenShake() {}
-WEAK void LightZonesStep() {}
 WEAK void AnimationClockStep() {}
 WEAK void ActiveObjectPasses() {}
 WEAK void ItemPass() {}
 WEAK void EnemyPass() {}
 WEAK void BlockBitPass() {}
 WEAK void DrawWater() {}
-WEAK void MessagePointsStep() {}
-WEAK void TVZonesStep() {}
 
 WEAK void BuildWorldMapNodes() {}
 WEAK void BuildMenuButtons() {}

@@ -17,6 +17,7 @@ void SetSfxVolume(float volume);
 void SetMusicVolume(int volume);
 void StartMusicFadeOut();
 void PlaySfx(int index, int vary);
+void RenewSfxChannel(int index);
 void SfxVolumeUp();
 void SfxVolumeDown();
 void MusicVolumeUp();
@@ -46,18 +47,12 @@ void SaveSlot(int slot);
 
 
 // Level objects.
-int MessagePointOpen();
-void ScreenShakeStep(float* offsetX, float* offsetY);
-void StopScreenShake();
-void LightZonesStep();
 void AnimationClockStep();
 void ActiveObjectPasses();
 void ItemPass();
 void EnemyPass();
 void BlockBitPass();
 void DrawWater();
-void MessagePointsStep();
-void TVZonesStep();
 
 // Screens owned by the front end and the world map.
 void BuildWorldMapNodes();

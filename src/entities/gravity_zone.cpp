@@ -1,0 +1,31 @@
+#include "entities/gravity_zone.h"
+
+#include "entities/entity_lists.h"
+#include "entities/object_checks.h"
+#include "player/player_state.h"
+#include "world/level_loader.h"
+#include "world/tile_map.h"
+
+std::vector<TGravityZone> GravityZones;
+
+namespace {
+constexpr int kTypeGravityZone = 26;
+
+void Create(const ActiveLine& l) {
+  GravityZones.push_back({l.x, l.y, l.WidthPx(), l.HeightPx(), static_cast<float>(l.Real(4)), 0});
+}
+const int kJoinedKind = RegisterActiveKind(kTypeGravityZone, &Create);
+const int kJoinedList = RegisterLevelList([] { GravityZones.clear(); });
+}  // namespace
+
+void GravityZoneChecks() {
+  for (TGravityZone& z : GravityZones) {
+    if (BoxesOverlap(static_cast<float>(z.x), static_cast<float>(z.y), static_cast<float>(z.x + z.w),
+                     static_cast<float>(z.y + z.h), BodyBox.left, BodyBox.top, BodyBox.right, BodyBox.bottom)) {
+      for (TGravityZone& other : GravityZones) other.active = 0;
+      z.active = 1;
+    }
+  }
+  for (const TGravityZone& z : GravityZones)
+    if (z.active) P_YS_RATE = z.gravity;
+}

@@ -1,0 +1,120 @@
+#include "entities/screen_shake.h"
+
+#include "entities/entity_lists.h"
+#include "entities/object_checks.h"
+#include "player/player_state.h"
+#include "present/present.h"
+#include "world/level_loader.h"
+#include "world/tile_map.h"
+
+int ShakeOn = 0;
+int ShakeModeNow = 0;
+int ShakeAmplitude = 0, ShakeDuration = 0, ShakeStart = 0;
+int ShakeBurstMax = 0, ShakeBurstEnd = 0, ShakeLastRoll = 0;
+int ShakeOffsetX = 0, ShakeOffsetY = 0;
+
+EntityList<TShakeZone> ShakeZones;
+
+namespace {
+
+constexpr int kTypeShakeZone = 24;
+constexpr int kQuakeRollMs = 500;
+
+void Roll() {
+  ShakeOffsetX = Rand(-ShakeAmplitude, ShakeAmplitude);
+  ShakeOffsetY = Rand(-ShakeAmplitude, ShakeAmplitude);
+}
+
+void Create(const ActiveLine& l) {
+  auto z = std::make_shared<TShakeZone>();
+  z->x = static_cast<float>(l.x);
+  z->y = static_cast<float>(l.y);
+  z->w = l.WidthPx();
+  z->h = l.HeightPx();
+  z->target = l.target;
+  z->kind = l.Int(5);
+  z->a = l.Int(6);
+  z->b = l.Int(7);
+  z->stamp = Millisecs();
+  ShakeZones.Add(z);
+  LevelObjects.Add(z);
+  DrawList.Add(z);
+}
+
+const int kJoinedKind = RegisterActiveKind(kTypeShakeZone, &Create);
+// A shake never outlives its level.
+const int kJoinedList = RegisterLevelList(
+    [] {
+      ShakeZones.Clear();
+      StopScreenShake();
+    },
+    ListRole::LevelObjects);
+
+}  // namespace
+
+void StartShake(int mode, int a, int b) {
+  int now = Millisecs();
+  ShakeOn = 1;
+  ShakeModeNow = mode;
+  switch (mode) {
+    case 0:
+      ShakeDuration = a;
+      ShakeAmplitude = b;
+      ShakeStart = now;
+      break;
+    case 1: ShakeAmplitude = b; break;
+    case 2:
+      ShakeAmplitude = b;
+      ShakeBurstMax = a;
+      ShakeBurstEnd = now;
+      ShakeLastRoll = now;
+      break;
+    default: StopScreenShake(); break;
+  }
+}
+
+void StopScreenShake() {
+  ShakeOn = 0;
+  ShakeOffsetX = ShakeOffsetY = 0;
+}
+
+void ScreenShakeStep(float* offsetX, float* offsetY) {
+  if (ShakeOn) {
+    int now = Millisecs();
+    switch (ShakeModeNow) {
+      case 0:
+        Roll();
+        if (ShakeStart + ShakeDuration < now) StopScreenShake();
+        break;
+      case 1: Roll(); break;
+      case 2:
+        if (now - ShakeLastRoll > kQuakeRollMs) {
+          ShakeLastRoll = now;
+          if (Rand(0, 4) == 1) ShakeBurstEnd = now + Rand(ShakeBurstMax / 2, ShakeBurstMax);
+        }
+        if (now < ShakeBurstEnd) Roll();
+        break;
+      default: break;
+    }
+  }
+  *offsetX = static_cast<float>(ShakeOffsetX);
+  *offsetY = static_cast<float>(ShakeOffsetY);
+}
+
+void TShakeZone::Kill() {
+  StartShake(kind, a, b);
+  // The zone fires its target too (a level can chain a rumble to a falling
+  // rock or a message), but only a real link: link 0 is what every object
+  // without a link listens to.
+  if (target != 0) FireLink(target);
+  ShakeZones.Remove(this);
+  LevelObjects.Remove(this);
+  DrawList.Remove(this);
+}
+
+void ShakeZoneChecks() {
+  ShakeZones.Walk([](TShakeZone& z) {
+    if (BoxesOverlap(z.x, z.y, z.x + z.w, z.y + z.h, BodyBox.left, BodyBox.top, BodyBox.right, BodyBox.bottom))
+      z.Kill();
+  });
+}

@@ -1,0 +1,62 @@
+#include "entities/tv_zone.h"
+
+#include "entities/entity_lists.h"
+#include "frame/assets.h"
+#include "frame/pending_steps.h"
+#include "player/player_state.h"
+#include "present/present.h"
+#include "world/level_loader.h"
+#include "world/tile_map.h"
+
+std::vector<TTVZone> TVZones;
+int TVOverlayOn = 0, TVOverlayDuration = 0, TVOverlayStart = 0;
+
+namespace {
+constexpr int kTypeTVZone = 22;
+constexpr int kSfxTVNoise = 64;
+
+void Create(const ActiveLine& l) {
+  TTVZone z;
+  z.x = l.x;
+  z.y = l.y;
+  z.w = l.WidthPx();
+  z.h = l.HeightPx();
+  z.duration = l.Text(4).empty() ? 50 : l.Int(4);
+  TVZones.push_back(z);
+}
+const int kJoinedKind = RegisterActiveKind(kTypeTVZone, &Create);
+const int kJoinedList = RegisterLevelList([] {
+  TVZones.clear();
+  TVOverlayOn = 0;
+});
+}  // namespace
+
+void StartTVOverlay(int durationMs) {
+  TVOverlayOn = 1;
+  TVOverlayDuration = durationMs;
+  TVOverlayStart = Millisecs();
+  PlaySfx(kSfxTVNoise, 0);
+}
+
+void TVZonesStep() {
+  int now = Millisecs();
+  if (TVOverlayOn && TVOverlayStart + TVOverlayDuration < now) {
+    TVOverlayOn = 0;
+    RenewSfxChannel(kSfxTVNoise);
+  }
+  if (TVOverlayOn) {
+    SetScale(2, 2);
+    DrawImage(ImgTVInterference, 0, 0, Rand(0, 2));
+    SetScale(1, 1);
+  }
+  for (size_t i = 0; i < TVZones.size();) {
+    const TTVZone& z = TVZones[i];
+    if (BoxesOverlap(static_cast<float>(z.x), static_cast<float>(z.y), static_cast<float>(z.x + z.w),
+                     static_cast<float>(z.y + z.h), BodyBox.left, BodyBox.top, BodyBox.right, BodyBox.bottom)) {
+      StartTVOverlay(z.duration);
+      TVZones.erase(TVZones.begin() + static_cast<long>(i));
+    } else {
+      ++i;
+    }
+  }
+}
