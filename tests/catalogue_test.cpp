@@ -38,7 +38,9 @@ TEST(CatalogueTest, EveryPictureLoadsWithItsCellsAndHandle) {
   BOINGLE_ALL_IMAGES(CHECK_IMAGE)
 #undef CHECK_IMAGE
   // All three bear strips stand on the walking strip's handle x.
-  if (ImgBearRunning) EXPECT_FLOAT_EQ(ImgBearRunning->handleX, 23);
+  if (ImgBearRunning) {
+    EXPECT_FLOAT_EQ(ImgBearRunning->handleX, 23);
+  }
   if (ImgItemCoin) {
     EXPECT_EQ(ItemKindWidth[0], 23);
     EXPECT_EQ(ItemKindHeight[0], 24);
