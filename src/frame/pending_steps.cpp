@@ -24,24 +24,7 @@ WEAK void FSOUND_SetOutput(int) {}
 WEAK void FSOUND_SetDriver(int) {}
 WEAK int FSOUND_Init(int, int, int) { return 1; }
 WEAK std::vector<std::string> LoadSoundEffects() { return {}; }
-WEAK bool LoadMessageTable(const std::string&) { return false; }
 
-WEAK int AreaIndex = 0;
-WEAK float CameraX = 0, CameraY = 0;
-WEAK int CurrentSlot = 0;
-WEAK int LevelRecord[51][10];
-WEAK void LoadLevel(const std::string&) {}
-WEAK void ResetLevel() {}
-namespace {
-const std::string kEmpty;
-}
-WEAK const std::string& CurrentLevelTitle() { return kEmpty; }
-WEAK const std::string& CurrentLevelSubtitle() { return kEmpty; }
-WEAK int CurrentLevelMusic() { return AreaIndex; }
-WEAK void CameraStep() {}
-WEAK void DrawTileLayers() {}
-WEAK void EnsureSlots() {}
-WEAK void SaveSlot(int) {}
 
 
 

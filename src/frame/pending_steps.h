@@ -26,25 +26,15 @@ void FSOUND_SetOutput(int output);
 void FSOUND_SetDriver(int driver);
 int FSOUND_Init(int rate, int channels, int flags);
 std::vector<std::string> LoadSoundEffects();
-bool LoadMessageTable(const std::string& path);
+#include "frame/message_table.h"
 
 // The level world.
-extern int AreaIndex;
-extern float CameraX, CameraY;
-extern int CurrentSlot;
-extern int LevelRecord[51][10];
-void LoadLevel(const std::string& name);
-void ResetLevel();
-const std::string& CurrentLevelTitle();
-const std::string& CurrentLevelSubtitle();
-int CurrentLevelMusic();
-void CameraStep();
-void DrawTileLayers();
-void EnsureSlots();
-void SaveSlot(int slot);
-
-// The hero.
-
+#include "world/area.h"
+#include "world/camera.h"
+#include "world/level_loader.h"
+#include "world/level_reset.h"
+#include "world/save_game.h"
+#include "world/tile_map.h"
 
 // Level objects.
 void AnimationClockStep();

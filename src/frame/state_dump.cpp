@@ -54,6 +54,7 @@ BOINGLE_STATE_VALUE(P_YS, P_YS);
 BOINGLE_STATE_VALUE(AreaIndex, AreaIndex);
 BOINGLE_STATE_VALUE(CameraX, CameraX);
 BOINGLE_STATE_VALUE(CameraY, CameraY);
+BOINGLE_STATE_VALUE(CameraMode, CameraMode);
 BOINGLE_STATE_VALUE(PlayerState, PlayerState);
 BOINGLE_STATE_VALUE(Facing, Facing);
 BOINGLE_STATE_VALUE(DashFlag, DashFlag);

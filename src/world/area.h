@@ -1,0 +1,61 @@
+// Tilesets, image sets and areas. The area number on line 3 of a level file
+// picks the tileset sheet and a few rules other parts test (water everywhere,
+// retro movement, harmless spikes). Image sets are free-standing pictures of
+// any size, one per PNG file in the level's folder under "Imagesets/" and in
+// "Imagesets/Global/".
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+struct Image;
+
+// Area numbers with rules of their own.
+constexpr int kAreaSea = 4;        // water physics everywhere
+constexpr int kAreaRetro = 6;      // retro player, no HUD
+constexpr int kAreaTutorial = 16;  // spikes do not hurt, no HUD
+
+struct TImageSet {
+  int sequence = 0;           // 0 for the first set loaded for the level
+  Image* image = nullptr;     // none when the picture failed to load
+  std::string fileName;       // as the folder listing gives it
+  std::string folder;         // the level's folder text, or "Global/"
+  int width = 0, height = 0;  // 0 by 0 without a picture
+};
+
+extern std::vector<std::unique_ptr<TImageSet>> ImageSets;
+extern std::string ImageSetRoot;    // "Imagesets/"
+extern std::string ImageSetFolder;  // e.g. "Forest/"
+extern int ImageSetSequence;
+
+// The area number of the loaded level.
+extern int AreaIndex;
+
+// The tileset: the area's sheet cut into 32 by 32 cells, numbered left to
+// right, top to bottom.
+extern Image* Tileset;
+extern int TilesetWidth, TilesetHeight;
+
+// Loads the image sets of ImageSetFolder, then of "Global/", appending them
+// to ImageSets.
+void LoadImageSets();
+// Empties ImageSets and gives their pictures back.
+void ClearImageSets();
+
+// Picks tileset, area folder and area rules for area n; numbers without a row
+// in the table use FOREST.
+void SelectArea(int n);
+// The sheet name an area uses ("FOREST" for any number without a row).
+std::string AreaTilesetName(int n);
+
+// Frame 0 of the set's picture with its top-left at (x, y).
+void DrawImageSet(const TImageSet& set, float x, float y);
+
+// The hero's part of selecting an area: his normal or retro sprite. The hero's
+// drawing code installs it; until then nothing is loaded.
+using PlayerSpriteFn = void (*)(bool retro);
+void SetPlayerSpriteHook(PlayerSpriteFn fn);
+
+// The level reset's part: root "Imagesets/", folder "Forest/", counter 0.
+void ResetAreaState();

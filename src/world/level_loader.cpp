@@ -1,0 +1,188 @@
+#include "world/level_loader.h"
+
+#include <iostream>
+#include <map>
+
+#include "entities/entity_lists.h"
+#include "player/player_state.h"
+#include "present/present.h"
+#include "world/area.h"
+#include "world/level_fields.h"
+#include "world/level_reset.h"
+#include "world/tile_map.h"
+
+std::string LevelTitle;
+std::string LevelSubtitle;
+int LevelArea = 0;
+int LevelMusic = 0;
+
+namespace {
+
+constexpr int kPlayerStart = 120;
+constexpr int kActiveFields = 11;
+
+std::map<int, CreatorFn>& Creators() {
+  static std::map<int, CreatorFn> creators;
+  return creators;
+}
+
+// The hero's feet go to the start point; a later start line wins.
+void CreatePlayerStart(const ActiveLine& line) {
+  SetPlayerPosition(static_cast<float>(line.x), static_cast<float>(line.y));
+}
+
+[[maybe_unused]] const int kStartKind = RegisterActiveKind(kPlayerStart, &CreatePlayerStart);
+
+// Reads the lines of one list until its marker. The end of the file ends the
+// list too (and, since every later read also meets the end, every later list):
+// past the end the file layer yields empty lines forever.
+template <typename Fn>
+void ReadList(File* f, const char* marker, Fn perLine) {
+  while (!Eof(f)) {
+    std::string line = ReadLine(f);
+    if (line == marker) return;
+    perLine(line);
+  }
+}
+
+int IntField(const std::string& line, int n) {
+  return LenientInt(Field(line, ',', n));
+}
+
+void RaiseHighestLayer(int layer) {
+  if (layer > HighestLayer) HighestLayer = layer;
+}
+
+const TImageSet* FindImageSet(const std::string& fileName, const std::string& folder) {
+  const TImageSet* found = nullptr;
+  for (const auto& set : ImageSets)
+    if (set->fileName == fileName && set->folder == folder) found = set.get();
+  return found;
+}
+
+void ReadTileLine(const std::string& line) {
+  float x = static_cast<float>(IntField(line, 1)), y = static_cast<float>(IntField(line, 2));
+  int frame = IntField(line, 3), layer = IntField(line, 4);
+  RaiseHighestLayer(layer);
+  if (layer != 0)
+    Tiles.push_back({x, y, frame, layer});
+  else
+    BackTiles.push_back({x, y, frame});
+}
+
+void ReadImageTileLine(const std::string& line) {
+  TImageTile t;
+  t.x = static_cast<float>(IntField(line, 1));
+  t.y = static_cast<float>(IntField(line, 2));
+  t.layer = IntField(line, 3);
+  RaiseHighestLayer(t.layer);
+  t.set = FindImageSet(Field(line, ',', 4), Field(line, ',', 5));
+  ImageTiles.push_back(t);
+}
+
+void ReadCollisionLine(const std::string& line) {
+  int x = IntField(line, 1), y = IntField(line, 2);
+  AddCollisionBlock(x, y, IntField(line, 3));
+  if (x < LevelMinX) LevelMinX = x;
+  if (x > LevelMaxX) LevelMaxX = x;
+  if (y < LevelMinY) LevelMinY = y;
+  if (y > LevelMaxY) LevelMaxY = y;
+}
+
+void ReadActiveLine(const std::string& text) {
+  ActiveLine line;
+  line.x = IntField(text, 1);
+  line.y = IntField(text, 2);
+  line.type = IntField(text, 3);
+  for (int k = 0; k < 4; ++k) line.param[k] = Field(text, ',', 4 + k);
+  line.target = IntField(text, 8);
+  line.link = IntField(text, 9);
+  line.wTiles = IntField(text, 10);
+  line.hTiles = IntField(text, kActiveFields);
+  if (CreatorFn fn = ActiveKindCreator(line.type)) fn(line);
+}
+
+const std::string& EmptyText() {
+  static const std::string empty;
+  return empty;
+}
+
+}  // namespace
+
+int ActiveLine::Int(int field) const {
+  return LenientInt(Text(field));
+}
+double ActiveLine::Real(int field) const {
+  return LenientReal(Text(field));
+}
+const std::string& ActiveLine::Text(int field) const {
+  return field >= 4 && field <= 7 ? param[field - 4] : EmptyText();
+}
+
+int RegisterActiveKind(int typeCode, CreatorFn fn) {
+  Creators()[typeCode] = fn;
+  return typeCode;
+}
+
+CreatorFn ActiveKindCreator(int typeCode) {
+  auto it = Creators().find(typeCode);
+  return it == Creators().end() ? nullptr : it->second;
+}
+
+void UnloadLevel() {
+  ClearLevelObjects();
+  Tiles.clear();
+  ClearImageSets();
+  ImageTiles.clear();
+  CollisionBlocks.clear();
+}
+
+void LoadLevel(const std::string& name) {
+  UnloadLevel();
+  ResetLevelState();
+  std::string path = "Levels/" + name;
+  File* f = ReadFile(path);
+  if (!f) {
+    // The level stays empty; the area's sheet is still chosen so the frame
+    // has a consistent (if blank) world to run in.
+    std::cerr << "boingle: no level file " << path << "\n";
+    SelectArea(LevelArea);
+    return;
+  }
+  LevelTitle = ReadLine(f);
+  LevelSubtitle = ReadLine(f);
+  LevelArea = LenientInt(ReadLine(f));
+  LevelMusic = LenientInt(ReadLine(f));
+  LevelMusic = LevelArea;
+
+  ImageSetFolder = ReadLine(f);
+  ImageSetSequence = 0;
+  ClearImageSets();
+  LoadImageSets();
+
+  ReadLine(f);  // heading of the layer table
+  for (int& mode : LayerScrollMode) mode = LenientInt(ReadLine(f));
+  ReadLine(f);  // heading of the tile list
+
+  ReadList(f, kImageTileMarker, ReadTileLine);
+  ReadList(f, kCollisionMarker, ReadImageTileLine);
+  ReadList(f, kActiveMarker, ReadCollisionLine);
+  // The bounds run to the bottom-right corner of the bottom-right block.
+  LevelMaxX += kTileSize;
+  LevelMaxY += kTileSize;
+  ReadList(f, kEndMarker, ReadActiveLine);
+  CloseFile(f);
+
+  // Last, so the area's rules override anything the objects set.
+  SelectArea(LevelArea);
+}
+
+const std::string& CurrentLevelTitle() {
+  return LevelTitle;
+}
+const std::string& CurrentLevelSubtitle() {
+  return LevelSubtitle;
+}
+int CurrentLevelMusic() {
+  return LevelMusic;
+}

@@ -1,0 +1,58 @@
+// Save games: three slots "game1.dat" to "game3.dat" in the program's folder,
+// plus the scratch slot 0 that saves go to before a slot has been chosen.
+//
+// A slot file: "File n", the lives, eight empty lines (text lines end CR LF),
+// then 51 records of ten 32-bit little-endian numbers, the end marker
+// 19132006 and the score.
+#pragma once
+
+#include <string>
+
+constexpr int kLevelRecords = 51;
+constexpr int kRecordColumns = 10;
+constexpr int kSlotEndMarker = 19132006;
+// 9999999999 cut to 32 bits: sorts behind every real time.
+constexpr int kNoTime = 1410065407;
+
+// Columns of a level record.
+enum class RecordColumn {
+  Row = 0,
+  Unlocked = 1,
+  Completed = 2,
+  Statue1 = 3,
+  Statue2 = 4,
+  Statue3 = 5,
+  BestTime = 6,
+  SecondTime = 7,
+  ThirdTime = 8,
+  SecretFound = 9,
+};
+
+extern int CurrentSlot;  // 0 until the menu has loaded a slot
+extern int LevelRecord[kLevelRecords][kRecordColumns];
+// Lives and Score belong to the HUD (frame/hud.h).
+
+// "game" + n + ".dat".
+std::string SlotFileName(int n);
+
+// At start-up: every slot 1 to 3 without a file gets one. A slot whose file
+// is missing but whose backup survived an interrupted save gets the backup
+// back instead of a fresh slot.
+void EnsureSlots();
+// A fresh slot file: lives 10, score 0, only level 1 unlocked, no times.
+void NewSlot(int n);
+// Writes the current progress to slot n. The new file is written and flushed
+// in full before the old one is given up, so a crash at any point leaves a
+// complete slot (the file or its backup). Nothing is reported to the player.
+void SaveSlot(int n);
+// The same, telling whether the new file was written: false leaves the old
+// file as it was.
+bool WriteSlot(int n);
+// Reads slot n into the current progress. A file that is missing or ends
+// before its end marker is replaced by its backup when that is complete.
+// Returns false when neither gave anything to read.
+bool LoadSlot(int n);
+void SelectSlot(int n);
+
+// The progress of a slot nobody has played: the new-slot records.
+void SetNewSlotRecords();

@@ -1,0 +1,182 @@
+// The level compiler of the forge and the real levels it makes.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <set>
+#include <string>
+
+#include "player/player_state.h"
+#include "present/present.h"
+#include "support/test_support.h"
+#include "world/area.h"
+#include "world/level_boxes.h"
+#include "world/level_loader.h"
+#include "world/level_reset.h"
+#include "world/tile_map.h"
+
+namespace {
+
+int g_coins = 0;
+void CountCoin(const ActiveLine&) {
+  ++g_coins;
+}
+
+struct ForgeRun {
+  int exitCode;
+  std::string err;
+};
+
+ForgeRun RunLevelStage(const test::TempDir& dir) {
+  std::string cmd = std::string(BOINGLE_FORGE) + " --stage levels --content " +
+                    (dir / "content").string() + " --out " + (dir / "out").string() + " 2> " +
+                    (dir / "err.txt").string() + " > /dev/null";
+  int status = std::system(cmd.c_str());
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, test::ReadText(dir / "err.txt")};
+}
+
+TEST(LevelCompiler, CompilesASmallLevel) {
+  test::TempDir dir;
+  test::WriteText(dir / "content/levels/lev_small.lvl",
+                  "# a small level\n"
+                  "title Small Wood\n"
+                  "subtitle Just a test\n"
+                  "area 0\n"
+                  "imageset Forest/\n"
+                  "scroll 0=half 2=hidden 5=1\n"
+                  "legend\n"
+                  "T top layer=2 solid\n"
+                  "- plat layer=3 platform\n"
+                  "b back_fill layer=0\n"
+                  "g grass layer=1\n"
+                  "end\n"
+                  "grid 0 64\n"
+                  "..-\n"
+                  "gT\n"
+                  "end\n"
+                  "grid 0 128\n"
+                  "bT\n"
+                  "end\n"
+                  "image 320 96 layer=2 tree_big.png Forest/\n"
+                  "tile 500 20 fill layer=1\n"
+                  "block 800 800 solid\n"
+                  "start 96 400\n"
+                  "coin 640 480 hidden=1 target=7 link=3\n"
+                  "exit 3000 320 w=2 h=4\n"
+                  "camera_zone 0 0 w=10 h=5 mode=1 value=64\n"
+                  "light_zone 0 0 colour=\"255 128 000\" w=1 h=1\n"
+                  "object 84 10 20 f5=4 f8=2\n");
+  ForgeRun r = RunLevelStage(dir);
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  std::string doy = test::ReadText(dir / "out/Levels/lev_small.doy");
+  std::string expected =
+      "Small Wood\nJust a "
+      "test\n0\n0\nForest/\nLayers\n1\n0\n2\n0\n0\n1\n0\n0\n0\n0\n0\n0\n0\n0\n0\n0\n0\n0\n0\n0\n"
+      "Tiles\n"
+      "0,128,32,0\n"
+      "0,96,48,1\n500,20,6,1\n"
+      "32,96,1,2\n32,128,1,2\n"
+      "64,64,23,3\n"
+      "IMAGE_TILE_LIST\n320,96,2,tree_big.png,Forest/\n"
+      "COLLISION_LIST\n64,64,1\n32,96,0\n32,128,0\n800,800,0\n"
+      "ACTIVE_LIST\n"
+      "96,400,120,,,,,,,,\n"
+      "640,480,41,1,,,,7,3,,\n"
+      "3000,320,121,0,,,,,,2,4\n"
+      "0,0,25,1,64,,,,,10,5\n"
+      "0,0,21,,255 128 000,,,,,1,1\n"
+      "10,20,84,,4,,,2,,,\n"
+      "FIN! :D\n";
+  EXPECT_EQ(doy, expected);
+}
+
+TEST(LevelCompiler, MistakesStopTheForgeNamingFileAndLine) {
+  struct Case {
+    const char* source;
+    const char* message;
+  };
+  for (const Case& c :
+       {Case{"title A\nbanana 1 2\n", "lev_bad.lvl:2: unknown name \"banana\""},
+        Case{"title A\n\ncoin 1 2 colour=3\n", "lev_bad.lvl:3: coin has no field \"colour\""},
+        Case{"title A\nlegend\nX topp layer=2 solid\nend\n",
+             "lev_bad.lvl:3: unknown tile cell \"topp\""},
+        Case{"title A\ngrid 0 0\n..Q\nend\n", "lev_bad.lvl:3: \"Q\" is not in the legend"},
+        Case{"title A\nimage 0 0 a,b.png Forest/\n", "lev_bad.lvl:2: \"a,b.png\" holds a comma"},
+        Case{"title A\nstart 10 x\n", "lev_bad.lvl:2: y must be a whole number"},
+        Case{"title A\ngrid 0 0\n...\n", "lev_bad.lvl:3: the file ends inside a grid"}}) {
+    test::TempDir dir;
+    test::WriteText(dir / "content/levels/lev_bad.lvl", c.source);
+    ForgeRun r = RunLevelStage(dir);
+    EXPECT_NE(r.exitCode, 0) << c.source;
+    EXPECT_NE(r.err.find(c.message), std::string::npos) << "got: " << r.err;
+  }
+}
+
+bool IsGroundCell(int cell) {
+  return (cell >= 0 && cell <= 31) || (cell >= 70 && cell <= 72) || cell >= 112;
+}
+
+class RealLevelTest : public ::testing::TestWithParam<const char*> {
+ protected:
+  void SetUp() override { test::StartHeadless(dir_.str()); }
+  void TearDown() override {
+    RegisterActiveKind(41, nullptr);
+    ResetLevelState();
+  }
+  test::TempDir dir_;
+};
+
+TEST_P(RealLevelTest, LoadsWithGroundAStartAndAnExit) {
+  g_coins = 0;
+  CreatorFn before = ActiveKindCreator(41);
+  RegisterActiveKind(41, &CountCoin);
+  LoadLevel(GetParam());
+  RegisterActiveKind(41, before);
+  EXPECT_FALSE(LevelTitle.empty());
+  EXPECT_GE(LevelMaxX - LevelMinX, 4 * 800) << "at least four screens wide";
+  EXPECT_GT(CollisionBlocks.size(), 100u);
+  EXPECT_GT(g_coins, 20);
+  EXPECT_NE(LevelExitBox.left, kNoBoxEdge);
+  EXPECT_LT(LevelExitBox.left, LevelExitBox.right);
+
+  std::set<std::pair<int, int>> blocks;
+  for (const TCollisionBlock& b : CollisionBlocks) {
+    EXPECT_TRUE(b.kind == 0 || b.kind == 1);
+    blocks.insert({b.x, b.y});
+  }
+  // The hero's feet stand on the top of a solid block.
+  int startCol = static_cast<int>(P_X) / kTileSize * kTileSize;
+  EXPECT_GT(P_X, 0);
+  EXPECT_TRUE(blocks.count({startCol, static_cast<int>(P_Y)})) << "no floor under the start";
+  // The exit stands on the ground too.
+  EXPECT_TRUE(blocks.count({LevelExitBox.left, LevelExitBox.bottom}));
+
+  int ground = 0;
+  for (const TTile& t : Tiles) {
+    if (!IsGroundCell(t.frame)) continue;
+    ++ground;
+    EXPECT_TRUE(blocks.count({static_cast<int>(t.x), static_cast<int>(t.y)}))
+        << "ground tile without a block at " << t.x << "," << t.y;
+  }
+  EXPECT_GT(ground, 100);
+
+  // Scenery behind at half speed and in front of the ground.
+  bool behind = false, front = false;
+  int topTileLayer = 0;
+  for (const TTile& t : Tiles)
+    if (IsGroundCell(t.frame)) topTileLayer = std::max(topTileLayer, t.layer);
+  for (const TImageTile& t : ImageTiles) {
+    if (LayerScrollMode[t.layer] == 1) behind = true;
+    if (t.layer > topTileLayer) front = true;
+  }
+  EXPECT_TRUE(behind);
+  EXPECT_TRUE(front);
+  // Once the forest's image sets exist, every image tile must find its own.
+  if (!ImageSets.empty()) {
+    for (const TImageTile& t : ImageTiles) EXPECT_NE(t.set, nullptr);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Forest, RealLevelTest,
+                         ::testing::Values("lev_tut.doy", "lev_forest_1.doy"));
+
+}  // namespace
