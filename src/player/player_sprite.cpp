@@ -83,7 +83,10 @@ void DrawPlayer() {
 }
 
 void DrawPlayerRetro() {
-  DrawImage(PlayerSprite ? PlayerSprite : ImgPogoRetro, P_X - CameraX, P_Y - CameraY, Facing);
+  const Image* sprite = PlayerSprite ? PlayerSprite : ImgPogoRetro;
+  // The retro sprite has one frame: facing left then draws it too, not nothing.
+  int frame = sprite && Facing < sprite->Frames() ? Facing : 0;
+  DrawImage(sprite, P_X - CameraX, P_Y - CameraY, frame);
   SetRotation(0);
 }
 
