@@ -1,0 +1,199 @@
+#include "entities/items.h"
+
+#include "entities/entity_lists.h"
+#include "entities/particles.h"
+#include "frame/assets.h"
+#include "frame/game_state.h"
+#include "frame/hud.h"
+#include "frame/pending_steps.h"
+#include "player/player_state.h"
+#include "present/present.h"
+#include "world/camera.h"
+#include "world/level_loader.h"
+#include "world/save_game.h"
+#include "world/tile_map.h"
+
+EntityList<TItem> ItemList;
+EntityList<TCoin> CoinList;
+EntityList<TStatue> StatueList;
+EntityList<THealthPack> HealthPackList;
+
+namespace {
+
+constexpr int kCoinFrames = 10;
+constexpr int kCoinFrameMs = 50;   // a spin every half second
+constexpr int kSquashMs = 100;     // the squash frame after each hop
+constexpr int kSparkles = 10;
+constexpr int kCoinPoints = 10;
+constexpr int kStatuePoints = 5000;
+constexpr float kFoundBeforeAlpha = 0.25f;
+
+void ClearItems() {
+  ItemList.Clear();
+  CoinList.Clear();
+  StatueList.Clear();
+  HealthPackList.Clear();
+}
+const int kItemsJoined = RegisterLevelList(&ClearItems);
+
+// The common part of taking an item: its target first, so what it reveals can
+// be taken in the same pass.
+void Collected(TItem& item) {
+  EmitSparkle(static_cast<int>(item.x + item.w / 2), static_cast<int>(item.y + item.h / 2), kSparkles);
+  ItemList.Remove(&item);
+  DrawList.Remove(&item);
+  TriggerList.Remove(&item);
+}
+
+template <class T>
+std::shared_ptr<T> MakeItem(const ActiveLine& line, ItemKind kind) {
+  auto item = std::make_shared<T>();
+  item->x = static_cast<float>(line.x);
+  item->y = static_cast<float>(line.y);
+  item->kind = static_cast<int>(kind);
+  item->target = line.target;
+  item->w = ItemKindWidth[item->kind];
+  item->h = ItemKindHeight[item->kind];
+  item->stamp = Millisecs();
+  return item;
+}
+
+template <class T>
+void Join(const std::shared_ptr<T>& item) {
+  ItemList.Add(item);
+  TriggerList.Add(item);
+  DrawList.Add(item);
+}
+
+void CreateCoin(const ActiveLine& line) {
+  auto coin = MakeItem<TCoin>(line, ItemKind::Coin);
+  coin->hidden = line.Int(4);
+  coin->link = line.link;
+  CoinList.Add(coin);
+  Join(coin);
+}
+
+void CreateStatue(const ActiveLine& line) {
+  auto statue = MakeItem<TStatue>(line, ItemKind::Statue);
+  statue->index = line.Int(4);
+  if (statue->index >= 0 && statue->index < 3 && LevelIndex >= 0 && LevelIndex < kLevelRecords &&
+      LevelRecord[LevelIndex][static_cast<int>(RecordColumn::Statue1) + statue->index]) {
+    statue->foundBefore = 1;
+    StatuesFound[statue->index] = 1;
+  }
+  StatueList.Add(statue);
+  Join(statue);
+}
+
+template <class T>
+void CreateHealthPack(const ActiveLine& line, ItemKind kind) {
+  auto pack = MakeItem<T>(line, kind);
+  pack->hidden = line.Int(4);
+  pack->link = line.link;
+  HealthPackList.Add(pack);
+  Join(pack);
+}
+void CreateSmallHealth(const ActiveLine& line) { CreateHealthPack<TSmallHealth>(line, ItemKind::SmallHealth); }
+void CreateBigHealth(const ActiveLine& line) { CreateHealthPack<TBigHealth>(line, ItemKind::BigHealth); }
+
+const int kCoinKind = RegisterActiveKind(41, &CreateCoin);
+const int kStatueKind = RegisterActiveKind(42, &CreateStatue);
+const int kSmallHealthKind = RegisterActiveKind(43, &CreateSmallHealth);
+const int kBigHealthKind = RegisterActiveKind(44, &CreateBigHealth);
+
+void DrawItemImage(const TItem& item, const Image* img) {
+  if (!OnScreen(item.x, item.y, item.w, item.h)) return;
+  DrawImage(img, item.x - CameraX, item.y - CameraY, item.frame);
+}
+
+}  // namespace
+
+void TCoin::Draw() {
+  if (hidden) return;
+  DrawItemImage(*this, ImgItemCoin);
+}
+
+void TCoin::Update() {
+  int now = Millisecs();
+  if (now - stamp > kCoinFrameMs) {
+    stamp = now;
+    frame = (frame + 1) % kCoinFrames;
+  }
+}
+
+void TCoin::Trigger() { hidden = 0; }
+
+void TCoin::Kill() {
+  FireLink(target);
+  ++Coins;
+  Collected(*this);
+  CoinList.Remove(this);
+  AddScore(kCoinPoints);
+}
+
+void TStatue::Draw() {
+  SetAlpha(foundBefore ? kFoundBeforeAlpha : 1.0f);
+  DrawItemImage(*this, ImgItemStatue);
+  SetAlpha(1.0f);
+}
+
+void TStatue::Kill() {
+  FireLink(target);
+  if (index >= 0 && index < 3) StatuesFound[index] = 1;
+  Collected(*this);
+  StatueList.Remove(this);
+  AddScore(kStatuePoints);
+}
+
+// A hidden pack would otherwise be drawn yet never takeable: it stays out of
+// sight until its link fires, as a coin does.
+void THealthPack::Draw() {
+  if (hidden) return;
+  DrawItemImage(*this, kind == static_cast<int>(ItemKind::SmallHealth) ? ImgMediSmall : ImgMediBig);
+}
+
+void THealthPack::Update() {
+  int now = Millisecs();
+  if (frame == 1 && now - stamp > kSquashMs) {
+    stamp = now;
+    frame = 0;
+  }
+}
+
+void THealthPack::Trigger() { hidden = 0; }
+
+void THealthPack::Kill() {
+  FireLink(target);
+  Collected(*this);
+  HealthPackList.Remove(this);
+  AddScore(Points());
+}
+
+void THealthPack::Move() {
+  y += ys;
+  x += xs;
+  if (ys < TopSpeed()) ys += Gravity();
+  for (const TCollisionBlock& c : CollisionBlocks) {
+    if (BoxesOverlap(x, y, x + w, y + w, c.x, c.y, c.x + kTileSize, c.y + kTileSize)) {
+      ys = BounceSpeed();
+      frame = 1;
+      stamp = Millisecs();
+      break;
+    }
+  }
+}
+
+void ItemPass() {
+  ItemList.Walk([](TItem& item) {
+    item.Update();
+    item.Move();
+    if (item.hidden) return;
+    if (!BoxesOverlap(BodyLeft(), BodyTop(), BodyRight(), BodyBottom(), item.x, item.y, item.x + item.w,
+                      item.y + item.h))
+      return;
+    int kind = item.kind;
+    item.Kill();
+    if (kind == static_cast<int>(ItemKind::Coin)) PlaySfx(kSfxCoinCollect, 0);
+    if (kind == static_cast<int>(ItemKind::Statue)) PlaySfx(kSfxStatueCollect, 0);
+  });
+}
