@@ -70,12 +70,17 @@ TEST(CatalogueTest, MissingFilesAreNamedAndTheGameStillStarts) {
   };
   removeAny("Images/Quon/quon_dash.png");
   removeAny("Fonts/fat_free_solid.ttf");
+  removeAny("Sound/coin_collect.wav");
+  // A file that is there but holds nothing playable: named as well, never played.
+  test::WriteText(data / "Sound/coin_count.wav", "RIFF....WAVEnot really");
   test::WriteInts(save / "config.dat", {1, 4, 150, 1000, 38, 40, 37, 39, 65, 83, 1, 0, 0, 0, 0});
   test::TempDir state;
   auto r = test::RunBoingle({"--data", data.str(), "--save-dir", save.str(), "--frames", "300", "--state",
                              (state / "s.json").string()});
   EXPECT_EQ(r.exitCode, 0) << r.err;
   EXPECT_NE(r.err.find("Images\\Quon\\quon_dash.png"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("Sound\\coin_collect.wav"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("Sound\\coin_count.wav"), std::string::npos) << r.err;
   size_t fonts = 0;
   for (size_t at = 0; (at = r.err.find("Font not loaded", at)) != std::string::npos; ++at) ++fonts;
   EXPECT_EQ(fonts, 3u);

@@ -8,24 +8,9 @@
 #include <vector>
 
 // Music and sound effects.
-extern int MusicVolume, MusicVolumeSetting, MusicFadeMode;
-extern float SoundVolume;
-void PlayMusic(int id);
-void RestoreMusicVolume();
-void UpdateMusicFade();
-void SetSfxVolume(float volume);
-void SetMusicVolume(int volume);
-void StartMusicFadeOut();
-void PlaySfx(int index, int vary);
-void RenewSfxChannel(int index);
-void SfxVolumeUp();
-void SfxVolumeDown();
-void MusicVolumeUp();
-void MusicVolumeDown();
-void FSOUND_SetOutput(int output);
-void FSOUND_SetDriver(int driver);
-int FSOUND_Init(int rate, int channels, int flags);
-std::vector<std::string> LoadSoundEffects();
+#include "frame/music.h"
+#include "frame/music_library.h"
+#include "frame/sound_effects.h"
 #include "frame/message_table.h"
 
 // The level world.

@@ -256,6 +256,8 @@ void DeliverScriptEvents(long frame);
 
 Sound* LoadSound(const std::string& path, int flags = 0);
 int AllocChannel();
+// Stops a channel and gives its number back for a later AllocChannel.
+void FreeChannel(int channel);
 int PlaySound(Sound* sound, int channel = 0);
 void StopChannel(int channel);
 void SetChannelVolume(int channel, float volume);

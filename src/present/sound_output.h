@@ -5,3 +5,5 @@ bool StartSoundOutput();
 void StopSoundOutput();
 // Once per presented frame (drives the headless mixdown).
 void SoundFrameTick();
+// The frames per device buffer SDL gave us (0 when no device is open).
+int SoundDeviceBufferFrames();

@@ -1,0 +1,27 @@
+// Sound effects: the 70 samples of the effect table, each on a channel of its
+// own, so an effect played again restarts instead of layering.
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct Sound;
+
+constexpr int kSoundCount = 71;  // index 70 stays empty
+
+extern Sound* Sounds[kSoundCount];
+extern int SoundChannels[kSoundCount];
+extern float SoundVolume;  // 0.0-1.0
+
+// The effect file of an index, or nullptr for index 70 and out-of-range ones.
+const char* SoundFileFor(int index);
+
+// Loads the table and gives every index its channel; returns the files that
+// did not load (those entries stay empty and play nothing).
+std::vector<std::string> LoadSoundEffects();
+
+void PlaySfx(int index, int vary);
+void RenewSfxChannel(int index);
+void SetSfxVolume(float volume);
+void SfxVolumeUp();
+void SfxVolumeDown();
