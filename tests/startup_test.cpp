@@ -106,9 +106,11 @@ TEST_F(StartupTest, NoSettingsShowsTheOutputPrompt) {
 TEST_F(StartupTest, FourThenAStartsWindowedWithoutMusic) {
   RunStartUp("2 tap 4\n4 type a\n", 12);
   EXPECT_EQ(SoundOutputType, 4);
+  EXPECT_EQ(FSOUND_GetOutput(), 0) << "the music library plays nothing";
   EXPECT_EQ(ViewingMode, 1);
   EXPECT_EQ(Windowed, 1);
   EXPECT_EQ(GraphicsWidth(), 800);
+  FSOUND_SetOutput(2);
 }
 
 TEST_F(StartupTest, TheHighestNumberOfOnePollWins) {

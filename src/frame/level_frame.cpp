@@ -21,6 +21,8 @@
 #include "player/pogo_physics.h"
 #include "player/player_state.h"
 #include "present/present.h"
+#include "world/area.h"
+#include "world/sky.h"
 
 namespace {
 
@@ -30,6 +32,7 @@ constexpr float kFadeStep = 0.05f;
 
 void BeginFrameDrawing() {
   Cls();
+  DrawSky(AreaIndex);
   SetBlend(BLEND_ALPHA);
   SetColor(255, 255, 255);
   SetAlpha(1);

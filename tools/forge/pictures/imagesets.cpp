@@ -15,23 +15,28 @@ constexpr double kTau = 2 * M_PI;
 
 std::string In(const Style& s, const char* file) { return std::string("Imagesets/") + s.folder + "/" + file; }
 
-// Two rows of rolling hills, the farther one paler, repeating every 800 px.
+// Two rows of rolling hills, the farther one paler. Tall enough that its foot
+// stays below the view when the camera looks down into a pit, and periodic
+// over its 800 pixels (the outline runs on past both sides) so that copies
+// placed 800 apart at one height join without a seam.
+constexpr int kBackdropHeight = 480;
+
 void Backdrop(const Context& ctx, const Style& s, const char* file) {
-  Canvas c(800, 300);
+  Canvas c(800, kBackdropHeight);
   cairo_t* cr = c.cr();
   for (int layer = 0; layer < 2; ++layer) {
     Rgb col = Mix(Desaturate(s.ground, 0.4), s.skyBottom, layer == 0 ? 0.55 : 0.3);
     double base = layer == 0 ? 120 : 190;
     bool peaks = s.area == Area::Mountain || s.area == Area::Volcano || s.area == Area::Castle;
     cairo_new_path(cr);
-    cairo_move_to(cr, 0, 300);
-    for (int x = 0; x <= 800; x += 4) {
+    cairo_move_to(cr, -8, kBackdropHeight + 8);
+    for (int x = -8; x <= 808; x += 4) {
       double t = kTau * x / 800;
       double h = peaks ? 60 * std::abs(std::sin(3 * t + layer)) + 20 * std::sin(7 * t)
                        : 35 * std::sin(2 * t + layer * 1.7) + 20 * std::sin(5 * t + 0.5) + 10 * std::sin(9 * t);
       cairo_line_to(cr, x, base - h);
     }
-    cairo_line_to(cr, 800, 300);
+    cairo_line_to(cr, 808, kBackdropHeight + 8);
     cairo_close_path(cr);
     FillGradientOutline(cr, base - 80, Lighter(col, 0.12), 300, col, Mix(col, s.ink, 0.25), 2);
   }
