@@ -6,11 +6,15 @@
 #include <filesystem>
 
 #include "entities/level_completion.h"
+#include "frame/assets.h"
 #include "frame/music.h"
+#include "frame/pause_menu.h"
+#include "frame/settings.h"
 #include "frame/music_library.h"
 #include "frame/sound_effects.h"
 #include "present/mixer.h"
 #include "present/present.h"
+#include "present/sound_output.h"
 #include "support/test_support.h"
 
 namespace {
@@ -191,6 +195,28 @@ TEST_F(SoundTest, NoMusicOutputStillPlaysEffects) {
   PlaySfx(6, 0);
   EXPECT_GT(MixPeak(735), 0.1f);
   FSOUND_SetOutput(2);
+}
+
+TEST_F(SoundTest, ThePauseMenuMovesBothVolumes) {
+  test::StartHeadless(save_.str(),
+                      "30 tap DOWN\n32 tap LEFT\n34 tap LEFT\n36 tap DOWN\n38 tap RIGHT\n40 tap RIGHT\n", 60);
+  StopSoundOutput();  // the test reads the mixer's state, nothing plays it
+  ResetSettingsToDefaults();
+  MusicVolume = MusicVolumeSetting = 200;
+  SoundVolume = 1.0f;
+  PlayMusic(14);
+  PauseState = 1;
+  PauseAlpha = 0;
+  try {
+    RunPauseMenu();
+  } catch (const EndOfRun&) {
+  }
+  EXPECT_NEAR(SoundVolume, 0.8f, 1e-5);
+  EXPECT_NEAR(TheMixer().Volume(SoundChannels[10]), 0.8f, 1e-5);
+  EXPECT_EQ(MusicVolume, 260);
+  EXPECT_EQ(FMUSIC_GetMasterVolume(MusicModule), 260);
+  EXPECT_EQ(MusicVolumeSetting, 200) << "kept only if the level ends through its tally";
+  PauseState = 0;
 }
 
 // The same scripted level twice through the real program, its mix written to a

@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <iostream>
 #include <vector>
 
@@ -97,6 +98,13 @@ bool StartMixdown() {
 
 bool StartSoundOutput() {
   StopSoundOutput();
+  // The audio thread must be gone before the mixer and the songs it reads are
+  // destroyed at exit, also when a run (or a test) never stops it itself.
+  static const bool stopAtExit = [] {
+    TheMixer();
+    return std::atexit(StopSoundOutput) == 0;
+  }();
+  (void)stopAtExit;
   if (Options.headless && !Options.mixdownFile.empty()) return StartMixdown();
   std::string failure;
   {
