@@ -22,12 +22,9 @@
 #include "world/tile_map.h"
 
 // Level objects.
-void AnimationClockStep();
-void ActiveObjectPasses();
-void ItemPass();
+#include "entities/active_objects.h"
+#include "entities/items.h"
 void EnemyPass();
-void BlockBitPass();
-void DrawWater();
 
 // Screens owned by the front end and the world map.
 void BuildWorldMapNodes();
