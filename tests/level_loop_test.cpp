@@ -9,6 +9,7 @@
 #include "frame/pause_menu.h"
 #include "frame/pending_steps.h"
 #include "frame/settings.h"
+#include "frame/title_card.h"
 #include "player/player_state.h"
 #include "present/present.h"
 #include "support/test_support.h"
@@ -142,6 +143,57 @@ TEST_F(LevelLoopTest, AScoreGainRollsInInShrinkingSteps) {
   for (int i = 0; i < 5; ++i) expected.push_back(11);
   for (int i = 0; i < 24; ++i) expected.push_back(1);
   EXPECT_EQ(steps, expected);
+}
+
+}  // namespace
+
+namespace {
+
+// Runs the title card frame by frame as the level loop does; returns the frame
+// (counted from 1) at which `done` first held, or -1.
+template <typename Pred>
+int FramesUntil(Pred done, int limit = 400) {
+  for (int frame = 1; frame <= limit; ++frame) {
+    UpdateTitleCard();
+    DrawTitleCard();
+    Flip(1);
+    if (done()) return frame;
+  }
+  return -1;
+}
+
+bool DrewBlackCover() {
+  for (const auto& d : LastFrameDraws())
+    if (d.kind == DrawKind::Rect && d.w == 800 && d.h == 600 && d.state.r == 0 && d.state.alpha > 0) return true;
+  return false;
+}
+
+TEST_F(LevelLoopTest, TheTitleCardHoldsTheKeysForOneSecondThenFadesAway) {
+  test::StartHeadless(dir_.str());
+  LoadCatalogue();
+  TitleState = 0;
+  TitleAlpha = 0;
+  TitleTime = Millisecs();
+  InputLocked = 0;
+  EXPECT_EQ(FramesUntil([] { return InputLocked == 1; }), 1);
+  EXPECT_TRUE(DrewBlackCover());
+  // Each phase ends once more than 500 ms have passed: 31 frames at 60 Hz.
+  int unlocked = FramesUntil([] { return InputLocked == 0; });
+  EXPECT_EQ(unlocked, 62);
+  EXPECT_EQ(TitleState, 3);
+  EXPECT_TRUE(DrewBlackCover());
+  int textsAlone = FramesUntil([] { return TitleState == 4; });
+  EXPECT_EQ(textsAlone, 31);
+  FramesUntil([] { return true; });  // the first frame of state 4 draws
+  EXPECT_FALSE(DrewBlackCover()) << "the level shows behind the fading texts";
+  // The rest of state 4; state 5 only resets the drawing state, in the same frame.
+  int gone = FramesUntil([] { return TitleState == 6; });
+  EXPECT_EQ(gone, 30);
+  EXPECT_FLOAT_EQ(CurrentDrawState().scaleX, 1.0f);
+  // Finished: nothing more is drawn.
+  FramesUntil([] { return true; });
+  EXPECT_FALSE(DrewBlackCover());
+  EXPECT_EQ(TitleState, 6);
 }
 
 }  // namespace
