@@ -26,7 +26,7 @@ int main(int argc, char** argv) {
   for (int i = 1; i + 1 < argc; i += 2)
     if (std::string(argv[i]) == "--plays") plays = std::max(1, std::atoi(argv[i + 1]));
   Options.headless = true;
-  Options.dataDir = ".";
+  Options.dataDir = std::string(".");
   if (!StartSoundOutput()) {
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     if (!StartSoundOutput()) return 1;

@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "entities/active_objects.h"
+#include "entities/level_completion.h"
 #include "entities/particles.h"
 #include "frame/assets.h"
 #include "frame/game_state.h"
 #include "frame/hud.h"
 #include "frame/settings.h"
+#include "frame/sound_effects.h"
 #include "player/object_hooks.h"
 #include "player/player_health.h"
 #include "player/player_state.h"
@@ -182,11 +184,22 @@ TEST_F(ActiveTest, AFallingPlatformDropsAndPopsBackHome) {
   ActiveObjectPasses();
   EXPECT_EQ(f->state, 2);
   for (int k = 0; k < 3; ++k) EXPECT_FALSE(HasBlock(384 + 32 * k, 480));
+  // The pop is heard when the platform is back home, not while it falls.
+  std::string data = Options.dataDir;
+  Options.dataDir = BOINGLE_GAME_DIR;
+  ASSERT_TRUE(LoadSoundEffects().empty());
+  Options.dataDir = data;
+  TallyState = 0;
   int frames = 0;
+  bool poppedEarly = false;
   while (f->state == 2 && frames < 1000) {
+    poppedEarly |= ChannelPlaying(SoundChannels[kSfxPlatformPop]) != 0;
     ActiveObjectPasses();
     ++frames;
   }
+  EXPECT_FALSE(poppedEarly);
+  EXPECT_EQ(ChannelPlaying(SoundChannels[kSfxPlatformPop]), 1);
+  StopChannel(SoundChannels[kSfxPlatformPop]);
   EXPECT_EQ(f->state, 0);
   EXPECT_GT(frames, 90);  // about a thousand pixels at a growing speed
   EXPECT_LT(frames, 110);

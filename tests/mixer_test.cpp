@@ -18,7 +18,9 @@ std::vector<uint8_t> Wav(int format, int channels, int rate, int bits, const std
   auto put = [&](uint32_t v, int n) {
     for (int i = 0; i < n; ++i) b.push_back(static_cast<uint8_t>(v >> (8 * i)));
   };
-  auto tag = [&](const char* t) { b.insert(b.end(), t, t + 4); };
+  auto tag = [&](const char* t) {
+    for (int i = 0; i < 4; ++i) b.push_back(static_cast<uint8_t>(t[i]));
+  };
   tag("RIFF");
   put(0, 4);
   tag("WAVE");

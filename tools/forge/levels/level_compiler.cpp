@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <map>
 #include <set>
@@ -56,7 +58,7 @@ const std::vector<KindSpec>& Kinds() {
       {"statue", 42, {{"index", 4}, {"target", 8}}, {}},
       {"small_health", 43, kTriggerable, {}},
       {"big_health", 44, kTriggerable, {}},
-      {"block", 46, {{"style", 4}}, {}},
+      {"breakable", 46, {{"style", 4}}, {}},
       {"spikes", 47, Sized({{"direction", 4}, {"hidden", 5}}), {}},
       {"bee_hive", 60, With({{"release", 5}, {"interval", 6}, {"bees", 7}}), {}},
       {"bee", 61, kTriggerable, {}},
@@ -151,6 +153,9 @@ class Compiler {
  private:
   [[noreturn]] void Error(const std::string& message) const {
     Fail(name_ + ":" + std::to_string(line_) + ": " + message);
+  }
+  void Warn(const std::string& message) const {
+    std::fprintf(stderr, "forge: %s:%d: warning: %s\n", name_.c_str(), line_, message.c_str());
   }
 
   // Words split at blanks; "double quotes" keep blanks; "#" starts a comment.
@@ -385,6 +390,11 @@ class Compiler {
       if (!field) Error(std::string(kind.name) + " has no field \"" + name + "\"");
       f[field] = FieldText(value);
     }
+    // Coins and enemies without a target fire link 0 when taken, so a message
+    // point left on link 0 would pop up at the first coin.
+    if (kind.code == 142 && std::atoi(f[9].c_str()) == 0)
+      Warn("this message point listens to link 0 and opens whenever a coin or enemy without a target "
+           "goes; give it a link of its own");
     std::string out = f[1];
     for (int k = 2; k <= kActiveFieldCount; ++k) out += "," + f[k];
     actives_.push_back(out);
