@@ -15,6 +15,7 @@
 #include "entities/screen_shake.h"
 #include "entities/tv_zone.h"
 #include "frame/settings.h"
+#include "frame/state_dump.h"
 #include "support/test_support.h"
 #include "world/level_boxes.h"
 #include "world/level_loader.h"
@@ -96,6 +97,21 @@ TEST_F(ForestLevelsTest, TheTutorialGivesEveryHint) {
   for (int hint = 50; hint <= 58; ++hint) EXPECT_TRUE(tut.hints.count(hint)) << "no point for hint " << hint;
   // A point listening to link 0 would open whenever any coin is taken.
   MessagePoints.Walk([](TMessagePoint& m) { EXPECT_NE(m.link, 0) << "hint " << m.message; });
+}
+
+TEST_F(ForestLevelsTest, TheStateDumpCountsEveryList) {
+  Census tut = Take("lev_tut.doy");
+  std::string json = StateJson();
+  auto has = [&](const std::string& key, int n) {
+    EXPECT_NE(json.find("\"" + key + "\": " + std::to_string(n) + ","), std::string::npos) << key << " in " << json;
+  };
+  has("CoinList", tut.count["coin"]);
+  has("MessagePoints", tut.count["message point"]);
+  has("SpringList", tut.count["spring"]);
+  has("BlockList", tut.count["breakable block"]);
+  has("LightZones", tut.count["light zone"]);
+  has("StatuesFound", 0);
+  has("TallyState", 0);
 }
 
 TEST(ParticleLife, ASparkleIsDrawnTwentyFramesAndGoneInTheNext) {

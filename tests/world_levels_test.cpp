@@ -111,6 +111,24 @@ TEST(LevelCompiler, MistakesStopTheForgeNamingFileAndLine) {
   }
 }
 
+TEST(LevelCompiler, BreakableBlocksAndCollisionBlocksDoNotMixAndLinkZeroIsFlagged) {
+  test::TempDir dir;
+  test::WriteText(dir / "content/levels/lev_warn.lvl",
+                  "title A\n"
+                  "block 32 64 platform\n"
+                  "breakable 64 64 style=3\n"
+                  "message 96 64 number=50 w=2 h=2\n"
+                  "message 160 64 number=51 link=7\n");
+  ForgeRun r = RunLevelStage(dir);
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  std::string doy = test::ReadText(dir / "out/Levels/lev_warn.doy");
+  EXPECT_NE(doy.find("COLLISION_LIST\n32,64,1\nACTIVE_LIST\n64,64,46,3,"), std::string::npos) << doy;
+  // Only the point left on link 0 is warned about, and the level is still made.
+  EXPECT_NE(r.err.find("lev_warn.lvl:4: warning: this message point listens to link 0"), std::string::npos)
+      << r.err;
+  EXPECT_EQ(r.err.find("lev_warn.lvl:5:"), std::string::npos) << r.err;
+}
+
 bool IsGroundCell(int cell) {
   return (cell >= 0 && cell <= 31) || (cell >= 70 && cell <= 72) || cell >= 112;
 }

@@ -6,6 +6,7 @@
 #include "frame/hud.h"
 #include "frame/pending_steps.h"
 #include "frame/settings.h"
+#include "frame/state_dump.h"
 #include "player/object_hooks.h"
 #include "player/player_health.h"
 #include "player/player_state.h"
@@ -26,6 +27,18 @@ EntityList<TFallingBlock> FallingBlockList;
 EntityList<TSpikes> SpikesList;
 EntityList<TButton> ButtonList;
 EntityList<TTriggerZone> TriggerZoneList;
+
+BOINGLE_STATE_VALUE(SpringList, SpringList.Size());
+BOINGLE_STATE_VALUE(FanList, FanList.Size());
+BOINGLE_STATE_VALUE(TeleportList, TeleportList.Size());
+BOINGLE_STATE_VALUE(MovingBlockList, MovingBlockList.Size());
+BOINGLE_STATE_VALUE(WaterList, WaterList.Size());
+BOINGLE_STATE_VALUE(BlockList, BlockList.Size());
+BOINGLE_STATE_VALUE(BlockBitList, BlockBitList.Size());
+BOINGLE_STATE_VALUE(FallingBlockList, FallingBlockList.Size());
+BOINGLE_STATE_VALUE(SpikesList, SpikesList.Size());
+BOINGLE_STATE_VALUE(ButtonList, ButtonList.Size());
+BOINGLE_STATE_VALUE(TriggerZoneList, TriggerZoneList.Size());
 
 int WaterFrame = 0, WaterStamp = 0;
 

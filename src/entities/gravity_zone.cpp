@@ -2,11 +2,14 @@
 
 #include "entities/entity_lists.h"
 #include "entities/object_checks.h"
+#include "frame/state_dump.h"
 #include "player/player_state.h"
 #include "world/level_loader.h"
 #include "world/tile_map.h"
 
 std::vector<TGravityZone> GravityZones;
+
+BOINGLE_STATE_VALUE(GravityZones, GravityZones.size());
 
 namespace {
 constexpr int kTypeGravityZone = 26;

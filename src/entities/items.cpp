@@ -6,6 +6,7 @@
 #include "frame/game_state.h"
 #include "frame/hud.h"
 #include "frame/pending_steps.h"
+#include "frame/state_dump.h"
 #include "player/player_state.h"
 #include "present/present.h"
 #include "world/camera.h"
@@ -17,6 +18,11 @@ EntityList<TItem> ItemList;
 EntityList<TCoin> CoinList;
 EntityList<TStatue> StatueList;
 EntityList<THealthPack> HealthPackList;
+
+BOINGLE_STATE_VALUE(ItemList, ItemList.Size());
+BOINGLE_STATE_VALUE(CoinList, CoinList.Size());
+BOINGLE_STATE_VALUE(StatueList, StatueList.Size());
+BOINGLE_STATE_VALUE(HealthPackList, HealthPackList.Size());
 
 namespace {
 

@@ -4,11 +4,14 @@
 
 #include "entities/entity_lists.h"
 #include "entities/object_checks.h"
+#include "frame/state_dump.h"
 #include "player/player_state.h"
 #include "world/level_loader.h"
 #include "world/tile_map.h"
 
 std::vector<TLightZone> LightZones;
+
+BOINGLE_STATE_VALUE(LightZones, LightZones.size());
 
 namespace {
 

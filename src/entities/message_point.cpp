@@ -8,6 +8,7 @@
 #include "frame/message_table.h"
 #include "frame/pending_steps.h"
 #include "frame/settings.h"
+#include "frame/state_dump.h"
 #include "player/console.h"
 #include "player/player_state.h"
 #include "present/present.h"
@@ -15,6 +16,8 @@
 #include "world/tile_map.h"
 
 EntityList<TMessagePoint> MessagePoints;
+
+BOINGLE_STATE_VALUE(MessagePoints, MessagePoints.Size());
 int MessageOpen = 0;
 
 namespace {

@@ -2,6 +2,7 @@
 
 #include "entities/entity_lists.h"
 #include "entities/object_checks.h"
+#include "frame/state_dump.h"
 #include "player/player_state.h"
 #include "present/present.h"
 #include "world/level_loader.h"
@@ -14,6 +15,8 @@ int ShakeBurstMax = 0, ShakeBurstEnd = 0, ShakeLastRoll = 0;
 int ShakeOffsetX = 0, ShakeOffsetY = 0;
 
 EntityList<TShakeZone> ShakeZones;
+
+BOINGLE_STATE_VALUE(ShakeZones, ShakeZones.Size());
 
 namespace {
 

@@ -3,12 +3,15 @@
 #include "entities/entity_lists.h"
 #include "frame/assets.h"
 #include "frame/pending_steps.h"
+#include "frame/state_dump.h"
 #include "player/player_state.h"
 #include "present/present.h"
 #include "world/level_loader.h"
 #include "world/tile_map.h"
 
 std::vector<TTVZone> TVZones;
+
+BOINGLE_STATE_VALUE(TVZones, TVZones.size());
 int TVOverlayOn = 0, TVOverlayDuration = 0, TVOverlayStart = 0;
 
 namespace {
