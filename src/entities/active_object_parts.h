@@ -1,0 +1,46 @@
+// What the level's active objects share: how one joins the level, the box
+// test against the hero's probes and the one-tile draw. Only the active
+// objects' own files include this.
+#pragma once
+
+#include <memory>
+
+#include "entities/active_objects.h"
+#include "entities/entity_lists.h"
+#include "entities/object_checks.h"
+#include "frame/assets.h"
+#include "frame/hud.h"
+#include "frame/pending_steps.h"
+#include "frame/settings.h"
+#include "frame/state_dump.h"
+#include "player/object_hooks.h"
+#include "player/player_health.h"
+#include "player/player_state.h"
+#include "present/present.h"
+#include "world/area.h"
+#include "world/camera.h"
+#include "world/level_loader.h"
+#include "world/tile_map.h"
+
+namespace active_parts {
+
+constexpr int kT = kTileSize;
+
+template <class T>
+inline void JoinActor(EntityList<T>& own, const std::shared_ptr<T>& obj) {
+  own.Add(obj);
+  LevelObjects.Add(obj);
+  DrawList.Add(obj);
+}
+inline bool Touches(const Box& probe, float x1, float y1, float x2, float y2) {
+  return BoxesOverlap(probe.left, probe.top, probe.right, probe.bottom, x1, y1, x2, y2) != 0;
+}
+inline void DrawCell(const Image* img, float x, float y, int frame) {
+  if (OnScreen(x, y, kT, kT)) DrawImage(img, x - CameraX, y - CameraY, frame);
+}
+inline void LeaveLevel(const TEntity* e) {
+  LevelObjects.Remove(e);
+  DrawList.Remove(e);
+}
+
+}  // namespace active_parts

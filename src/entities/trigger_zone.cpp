@@ -1,0 +1,36 @@
+// Trigger zones: invisible boxes that fire their link once, the first time the hero enters.
+#include "entities/active_object_parts.h"
+
+EntityList<TTriggerZone> TriggerZoneList;
+
+BOINGLE_STATE_VALUE(TriggerZoneList, TriggerZoneList.Size());
+
+namespace {
+
+using namespace active_parts;
+
+void CreateTriggerZone(const ActiveLine& line) {
+  auto z = std::make_shared<TTriggerZone>();
+  z->x = static_cast<float>(line.x);
+  z->y = static_cast<float>(line.y);
+  z->target = line.target;
+  z->w = line.WidthPx();
+  z->h = line.HeightPx();
+  z->stamp = Millisecs();
+  JoinActor(TriggerZoneList, z);
+}
+const int kRegistered = RegisterActiveKind(141, &CreateTriggerZone);
+
+}  // namespace
+
+void TTriggerZone::Kill() {
+  FireLink(target);
+  TriggerZoneList.Remove(this);
+  LeaveLevel(this);
+}
+
+void TriggerZoneChecks() {
+  TriggerZoneList.Walk([](TTriggerZone& z) {
+    if (Touches(BodyBox, z.x, z.y, z.x + z.w, z.y + z.h)) z.Kill();
+  });
+}

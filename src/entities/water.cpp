@@ -1,0 +1,72 @@
+// Water: the hero's in-water flags, the bubbles' test and the shared, light-blended animation.
+#include "entities/active_object_parts.h"
+
+EntityList<TWater> WaterList;
+int WaterFrame = 0, WaterStamp = 0;
+
+BOINGLE_STATE_VALUE(WaterList, WaterList.Size());
+
+namespace {
+
+using namespace active_parts;
+
+constexpr int kWaterFrames = 32;
+constexpr int kWaterFrameMs = 100;
+
+void CreateWater(const ActiveLine& line) {
+  auto w = std::make_shared<TWater>();
+  w->x = static_cast<float>(line.x);
+  w->y = static_cast<float>(line.y);
+  w->width = line.wTiles;
+  w->height = line.hTiles;
+  WaterList.Add(w);
+  LevelObjects.Add(w);
+}
+const int kRegistered = RegisterActiveKind(4, &CreateWater);
+
+}  // namespace
+
+void WaterChecks() {
+  InWater = 0;
+  WaterList.Walk([](TWater& w) {
+    if (Touches(BodyBox, w.x, w.y, w.x + w.width * kT, w.y + w.height * kT)) InWater = 1;
+  });
+  if (InWater) {
+    if (WaterEntryState == 0) WaterEntryState = 1;
+  } else {
+    WaterEntryState = 0;
+  }
+}
+
+bool InsideWater(float px, float py) {
+  bool inside = false;
+  WaterList.Walk([&](TWater& w) {
+    if (px >= w.x + 16 && px <= w.x + w.width * kT - 16 && py >= w.y && py <= w.y + w.height * kT)
+      inside = true;
+  });
+  return inside;
+}
+
+void DrawWater() {
+  SetColor(AmbientR, AmbientG, AmbientB);
+  WaterList.Walk([](TWater& w) {
+    SetBlend(BLEND_LIGHT);
+    SetAlpha(0.5f);
+    if (OnScreen(w.x, w.y, w.width * kT, w.height * kT)) {
+      for (int row = 0; row < w.height; ++row)
+        for (int col = 0; col < w.width; ++col)
+          DrawImage(row == 0 ? ImgWaterTop : ImgWater, w.x + col * kT - CameraX,
+                    w.y + row * kT - CameraY, WaterFrame);
+    }
+    SetBlend(BLEND_ALPHA);
+    SetAlpha(1.0f);
+  });
+}
+
+void AnimationClockStep() {
+  int now = Millisecs();
+  if (now - WaterStamp > kWaterFrameMs) {
+    WaterStamp = now;
+    WaterFrame = (WaterFrame + 1) % kWaterFrames;
+  }
+}
