@@ -311,8 +311,12 @@ TEST_F(ActiveTest, WaterSetsItsFlagsAndABubbleOutsideItGoesAtOnce) {
   EXPECT_EQ(InWater, 0);
   EXPECT_EQ(WaterEntryState, 0);
 
-  EXPECT_FALSE(InsideWater(410, 450));  // in the water's edge strip
+  // The water spans 400-528 by 400-496; bubbles live 16 pixels inside it.
+  EXPECT_FALSE(InsideWater(410, 450));  // in the side strip
+  EXPECT_FALSE(InsideWater(464, 405));  // just under the surface
+  EXPECT_FALSE(InsideWater(464, 490));  // near the bottom
   EXPECT_TRUE(InsideWater(464, 450));
+  EXPECT_TRUE(InsideWater(415, 416));  // touching the inner box counts
   ParticleList.clear();
   EmitBubbles(300, 450, 1);
   ParticlePass();

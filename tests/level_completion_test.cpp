@@ -31,6 +31,7 @@ class CompletionTest : public ::testing::Test {
   }
   void Frame() {
     PlayerPhysicsStep();
+    TimerGatesStep();
     LevelEndStep();
     Flip(1);
   }

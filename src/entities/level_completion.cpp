@@ -171,8 +171,9 @@ void WarpBoxStep() {
   GameState = GameStateId::ToBeContinued;
 }
 
+void TimerGatesStep() { TimerGates(); }
+
 void LevelEndStep() {
-  TimerGates();
   EndSequenceLogic();
   EndSequenceDraw();
 }

@@ -26,7 +26,9 @@ extern int SecretFound;
 void ExitBoxCheck();
 void SecretBoxCheck();
 void WarpBoxStep();
-// The timer gates, the end sequence's logic and its drawing (frame step 18).
+// Frame step 18 is the timer gates, the watch tick and score roll (HUD), then
+// the end sequence's logic and its drawing.
+void TimerGatesStep();
 void LevelEndStep();
 // Offers a run time to the best three; returns its place (1-3) or 0.
 int OfferBestTime(int ms);

@@ -68,8 +68,6 @@ void CapBubbles() {
 
 }  // namespace
 
-__attribute__((weak)) bool InsideWater(float, float) { return false; }
-
 void SpawnParticle(float x, float y, float xs, float ys, int r, int g, int b, float life, float alpha,
                    float alphaFactor, float speedFactor, float lift, int image, float scale) {
   ParticleList.push_back({x, y, xs, ys, r, g, b, life, alpha, alphaFactor, speedFactor, lift, image, scale});

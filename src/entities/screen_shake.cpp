@@ -82,6 +82,10 @@ void StopScreenShake() {
 }
 
 void ScreenShakeStep(float* offsetX, float* offsetY) {
+  // This frame draws with the offsets rolled last frame; the roll below is
+  // for the next one.
+  *offsetX = static_cast<float>(ShakeOffsetX);
+  *offsetY = static_cast<float>(ShakeOffsetY);
   if (ShakeOn) {
     int now = Millisecs();
     switch (ShakeModeNow) {
@@ -100,8 +104,6 @@ void ScreenShakeStep(float* offsetX, float* offsetY) {
       default: break;
     }
   }
-  *offsetX = static_cast<float>(ShakeOffsetX);
-  *offsetY = static_cast<float>(ShakeOffsetY);
 }
 
 void TShakeZone::Kill() {

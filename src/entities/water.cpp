@@ -41,7 +41,9 @@ void WaterChecks() {
 bool InsideWater(float px, float py) {
   bool inside = false;
   WaterList.Walk([&](TWater& w) {
-    if (px >= w.x + 16 && px <= w.x + w.width * kT - 16 && py >= w.y && py <= w.y + w.height * kT)
+    // The inner box: a bubble pops a little below the surface, not on it.
+    if (BoxesOverlap(px, py, px + 1, py + 1, w.x + 16, w.y + 16, w.x + w.width * kT - 16,
+                     w.y + w.height * kT - 16))
       inside = true;
   });
   return inside;

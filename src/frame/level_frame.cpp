@@ -102,9 +102,10 @@ void RunLevelFrames() {
     }
     DrawParticles();
     DrawWater();
-    LevelEndStep();
+    TimerGatesStep();
     TickLevelTime();
     RollScore();
+    LevelEndStep();
     MessagePointsStep();
     if (AreaIndex != kRetroArea && AreaIndex != kTutorialArea) DrawHud();
     UpdateMusicFade();

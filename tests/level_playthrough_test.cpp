@@ -1,0 +1,140 @@
+// The tutorial and Forest I played from start to exit with recorded input
+// (tests/scripts/*_run.txt). The program itself plays them, headless, the
+// way a command-line level runs for the editor; a change to the hero's
+// reach, to an object or to a level that closes the way shows up here as a
+// run that stops short, a lost life, a hint never read or a timed run missed.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <string>
+
+#include "entities/level_completion.h"
+#include "entities/message_point.h"
+#include "frame/game_loop.h"
+#include "frame/game_state.h"
+#include "frame/settings.h"
+#include "present/present.h"
+#include "support/test_support.h"
+#include "world/level_reset.h"
+
+namespace {
+
+// One way through a level: the script, a frame at which the end sequence is
+// waiting for the Space that ends it, and a frame budget the run must not
+// need (it ends by itself long before).
+struct Route {
+  const char* level;
+  const char* script;
+  long waiting;
+  long budget;
+};
+
+const Route kTutorial = {"lev_tut.doy", "lev_tut_run.txt", 1990, 2600};
+const Route kForest = {"lev_forest_1.doy", "lev_forest_1_run.txt", 1590, 2200};
+
+std::string Script(const Route& r) {
+  std::filesystem::path file = std::filesystem::path(BOINGLE_SOURCE_DIR) / "tests" / "scripts" / r.script;
+  std::string text = test::ReadText(file);
+  EXPECT_FALSE(text.empty()) << "no script at " << file;
+  return text;
+}
+
+// What a run of the real program leaves behind.
+struct Outcome {
+  test::RunResult run;
+  std::string state;  // the --state dump
+  std::string handBack;  // Quonitor_In.bat, empty if not written
+  double Value(const std::string& key) const { return test::JsonNumber(state, key); }
+};
+
+// The program on the route's script for `frames` frames, in a save folder of
+// its own whose settings the start-up prompts have made (no music, windowed).
+Outcome Play(const Route& r, long frames) {
+  test::TempDir save;
+  test::RunBoingle({"--data", BOINGLE_GAME_DIR, "--save-dir", save.str(), "--frames", "10"}, "1 type 4\n3 type a\n");
+  EXPECT_TRUE(std::filesystem::exists(save / "config.dat"));
+  Outcome out;
+  std::string stateFile = (save / "state.json").string();
+  out.run = test::RunBoingle({"--data", BOINGLE_GAME_DIR, "--save-dir", save.str(), "--frames",
+                              std::to_string(frames), "--state", stateFile, "--seed", "1", r.level},
+                             Script(r));
+  out.state = test::ReadText(stateFile);
+  if (std::filesystem::exists(save / "Quonitor_In.bat")) out.handBack = test::ReadText(save / "Quonitor_In.bat");
+  return out;
+}
+
+// The checks every route shares: stopped while the end sequence waits, the
+// hero is at the exit unhurt; given the whole budget, Space ends the level as
+// finished, with the life count it started with, and hands it back to the
+// editor. Returns the run stopped while waiting.
+Outcome ExpectFinished(const Route& r) {
+  Outcome waiting = Play(r, r.waiting);
+  if (waiting.state.empty()) ADD_FAILURE() << "no state dump: " << waiting.run.err;
+  EXPECT_EQ(waiting.Value("Frames"), r.waiting) << "the level ended before the exit";
+  EXPECT_EQ(waiting.Value("LevelExitCode"), ExitCode::Running);
+  EXPECT_EQ(waiting.Value("TallyState"), 3) << "the end sequence is not waiting for Space";
+  EXPECT_EQ(waiting.Value("PlayerState"), 0);
+  EXPECT_EQ(waiting.Value("Health"), 5) << "the route took a knock on the way";
+  double lives = waiting.Value("Lives");
+  EXPECT_FALSE(std::isnan(lives));
+
+  Outcome done = Play(r, r.budget);
+  if (done.state.empty()) ADD_FAILURE() << "no state dump: " << done.run.err;
+  EXPECT_EQ(done.run.exitCode, 0) << done.run.err;
+  EXPECT_LT(done.Value("Frames"), r.budget) << "Space at the end did not end the level";
+  EXPECT_EQ(done.Value("LevelExitCode"), ExitCode::Completed);
+  EXPECT_EQ(done.Value("Lives"), lives) << "the hero died on the way";
+  EXPECT_EQ(done.handBack, std::string("quonitor.exe ") + r.level + "\r\n");
+  return waiting;
+}
+
+// The same route played inside the test, stopped while the end sequence
+// waits, so that the level's own objects can be looked at.
+class InProcessRoute : public ::testing::Test {
+ protected:
+  void SetUp() override { ResetSettingsToDefaults(); }
+  void TearDown() override { ResetLevel(); }
+  void PlayUntilWaiting(const Route& r) {
+    test::StartHeadless(dir_.str(), Script(r), r.waiting);
+    SeedRnd(1);
+    CommandLineLevel = r.level;
+    try {
+      PlayLevel(kLevelIdCommandLine);
+    } catch (const EndOfRun&) {
+    }
+    ASSERT_EQ(FramesPresented(), r.waiting);
+    ASSERT_EQ(TallyState, 3);
+  }
+  test::TempDir dir_;
+};
+
+TEST(LevelPlaythroughTest, TheTutorialRouteReachesTheExit) {
+  Outcome waiting = ExpectFinished(kTutorial);
+  // The dash lesson: the dash onto the breakable floor broke one of its
+  // three blocks.
+  EXPECT_EQ(waiting.Value("BlockList"), 2);
+}
+
+TEST(LevelPlaythroughTest, TheForestRouteReachesTheExit) { ExpectFinished(kForest); }
+
+TEST_F(InProcessRoute, TheTutorialRouteReadsEveryHint) {
+  ASSERT_NO_FATAL_FAILURE(PlayUntilWaiting(kTutorial));
+  // A hint point leaves the level only once its box has been opened and
+  // closed again; the last one opens from the one before it, not by touch.
+  EXPECT_EQ(MessagePoints.Size(), 0u);
+  EXPECT_EQ(MessagePointOpen(), 0);
+}
+
+TEST_F(InProcessRoute, TheForestRouteRunsTheTimedStretch) {
+  ASSERT_NO_FATAL_FAILURE(PlayUntilWaiting(kForest));
+  EXPECT_EQ(RunState, 2) << "the timed run was not started and finished";
+  // No quicker than the hero's top speed (5 pixels a frame, 60 frames a
+  // second) covers the ground between the gates (x 512 and 1504 in the
+  // level source), and over well before the exit.
+  constexpr int kGateGap = 1504 - 512;
+  EXPECT_GE(RunTime, kGateGap * 1000 / (5 * 60));
+  EXPECT_LT(RunEnd, static_cast<int>(kForest.waiting * 1000 / 60));
+}
+
+}  // namespace
