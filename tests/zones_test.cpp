@@ -121,6 +121,14 @@ TEST_F(ZonesTest, AFadingLightZoneRestartsFromTheCurrentColour) {
   EXPECT_EQ(AmbientR, 0);
   EXPECT_EQ(AmbientB, 255);
   EXPECT_EQ(LightZones[1].active, 0);
+
+  // A negative span takes the zone's colour in one step and stops.
+  Load({"352,384,21,odd,200 100 050,2,-5,,,3,3"});
+  LightZoneChecks();
+  LightZonesStep();
+  EXPECT_EQ(AmbientR, 200);
+  EXPECT_EQ(AmbientB, 50);
+  EXPECT_EQ(LightZones[0].active, 0);
 }
 
 TEST_F(ZonesTest, GravityZonesHoldUntilAnotherIsEntered) {

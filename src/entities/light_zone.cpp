@@ -88,7 +88,9 @@ void LightZonesStep() {
       AmbientR = static_cast<int>(z.fromR + (z.toR - z.fromR) * t);
       AmbientG = static_cast<int>(z.fromG + (z.toG - z.fromG) * t);
       AmbientB = static_cast<int>(z.fromB + (z.toB - z.fromB) * t);
-      if (++z.counter == z.span) {
+      // A span below one (a level typo) lands on the colour at once instead
+      // of drifting past it for ever.
+      if (++z.counter >= z.span) {
         AmbientR = static_cast<int>(z.toR);
         AmbientG = static_cast<int>(z.toG);
         AmbientB = static_cast<int>(z.toB);
