@@ -13,6 +13,7 @@
 #include "player/pogo_physics.h"
 #include "present/present.h"
 #include "support/test_support.h"
+#include "world/camera.h"
 #include "world/level_loader.h"
 #include "world/tile_map.h"
 
@@ -50,6 +51,33 @@ TEST_F(ZonesTest, WrappingBreaksOnHashesSpacesAndOverlongWords) {
   EXPECT_EQ(lines[0], "hi ");
   EXPECT_EQ(lines[1], std::string(60, 'x') + " ");
   EXPECT_EQ(lines[2], "there");
+}
+
+TEST_F(ZonesTest, WorldTextStandsInTheLevelAndIsSkippedOffScreen) {
+  SetRecordDraws(true);
+  CameraX = 1000;
+  CameraY = 100;
+  int w = TextWidth("come back here");
+  size_t before = CurrentDraws().size();
+  DrawWorldText(1720, 280, w, 20, "come back here soon##ok");
+  std::vector<DrawRecord> lines(CurrentDraws().begin() + static_cast<long>(before), CurrentDraws().end());
+  ASSERT_EQ(lines.size(), 4u);
+  EXPECT_EQ(lines[0].text, "come back here ");
+  EXPECT_EQ(lines[1].text, "soon");
+  EXPECT_EQ(lines[2].text, "");
+  EXPECT_EQ(lines[3].text, "ok");
+  // The first line at the text's own y, in level space.
+  for (size_t n = 0; n < lines.size(); ++n) {
+    EXPECT_FLOAT_EQ(lines[n].x, 720);
+    EXPECT_FLOAT_EQ(lines[n].y, 180 + 20.0f * static_cast<float>(n));
+  }
+  // A text whose square (width by width) is out of view draws nothing at all.
+  before = CurrentDraws().size();
+  DrawWorldText(1000 + 800 + 1, 280, w, 20, "far away");
+  DrawWorldText(1000 - w - 1, 280, w, 20, "behind");
+  DrawWorldText(1720, 100 - w - 1, w, 20, "above");
+  EXPECT_EQ(CurrentDraws().size(), before);
+  CameraX = CameraY = 0;
 }
 
 TEST_F(ZonesTest, MessagePointsOpenByTouchOrLinkAndChain) {
