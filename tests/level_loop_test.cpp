@@ -196,4 +196,27 @@ TEST_F(LevelLoopTest, TheTitleCardHoldsTheKeysForOneSecondThenFadesAway) {
   EXPECT_EQ(TitleState, 6);
 }
 
+TEST_F(LevelLoopTest, TheEndSequenceTakesSpaceOnlyOnceItAsksForIt) {
+  // An exit box around the start: the end sequence begins in the first frame.
+  test::WriteLevel(dir_, "finish.doy",
+                   test::LevelText(0, test::BlockRow(0, 800, 480), {"400,480,120,,,,,,,,", "352,384,121,0,,,,,,3,3"}));
+  // Space in frame 30 comes while the result is still fading in; the one in
+  // frame 150 answers "Press Space".
+  test::StartHeadless(dir_.str(), "30 tap SPACE\n150 tap SPACE\n", 1000);
+  LoadCatalogue();
+  CommandLineLevel = "finish.doy";
+  long endFrame = -1;
+  try {
+    PlayLevel(kLevelIdCommandLine);
+  } catch (const EndOfRun&) {
+    endFrame = FramesPresented();
+  }
+  EXPECT_EQ(LevelExitCode, 1);
+  // Space acts in frame 151; the texts fade for just over a second (61
+  // frames), then the fade-out takes its 20 frames.
+  EXPECT_GE(endFrame, 151 + 61 + 20);
+  EXPECT_LE(endFrame, 151 + 61 + 22);
+  EXPECT_EQ(test::ReadText(dir_ / "Quonitor_In.bat"), "quonitor.exe finish.doy\r\n");
+}
+
 }  // namespace
