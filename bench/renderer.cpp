@@ -146,7 +146,7 @@ Scene MakeScene() {
 using Clock = std::chrono::steady_clock;
 
 // The median time of a frame, in milliseconds.
-double TimeFrames(const std::function<void()>& frame, int frames = 7) {
+double TimeFrames(const std::function<void()>& frame, int frames = 21) {
   frame();  // warm caches and driver state
   std::vector<double> ms;
   for (int i = 0; i < frames; ++i) {
