@@ -7,6 +7,8 @@
 
 #include "entities/level_completion.h"
 #include "frame/assets.h"
+#include "frame/game_loop.h"
+#include "frame/game_state.h"
 #include "frame/music.h"
 #include "frame/pause_menu.h"
 #include "frame/settings.h"
@@ -215,8 +217,41 @@ TEST_F(SoundTest, ThePauseMenuMovesBothVolumes) {
   EXPECT_NEAR(TheMixer().Volume(SoundChannels[10]), 0.8f, 1e-5);
   EXPECT_EQ(MusicVolume, 260);
   EXPECT_EQ(FMUSIC_GetMasterVolume(MusicModule), 260);
-  EXPECT_EQ(MusicVolumeSetting, 200) << "kept only if the level ends through its tally";
+  EXPECT_EQ(MusicVolumeSetting, 260) << "the game returns to the player's choice";
   PauseState = 0;
+}
+
+TEST_F(SoundTest, AMusicVolumeChosenInALevelOutlivesItAndReachesTheSettingsFile) {
+  // Pause, two steps up on the music row, then "Back to Worldmap": the level
+  // ends without its tally.
+  test::StartHeadless(save_.str(),
+                      "70 tap ESCAPE\n100 tap DOWN\n102 tap DOWN\n104 tap RIGHT\n106 tap RIGHT\n108 tap DOWN\n110 tap SPACE\n",
+                      400);
+  ResetSettingsToDefaults();
+  LoadCatalogue();
+  MusicVolume = MusicVolumeSetting = 200;
+  CommandLineLevel = "lev_tut.doy";
+  GameState = GameStateId::Level;
+  LevelId = kLevelIdCommandLine;
+  try {
+    RunGame();
+  } catch (const EndOfRun&) {
+    // A command-line level ends the program once it has handed the level back.
+  }
+  EXPECT_EQ(LevelExitCode, 3) << "left through the pause menu";
+  EXPECT_EQ(MusicVolume, 260);
+  EXPECT_EQ(MusicVolumeSetting, 260);
+  std::vector<int32_t> config = test::ReadInts(save_ / "config.dat");
+  ASSERT_GE(config.size(), 3u);
+  EXPECT_EQ(config[2], 260);
+
+  // A step during a fade moves the volume the fade started from.
+  MusicVolume = MusicVolumeSetting = 200;
+  StartMusicFadeOut();
+  for (int i = 0; i < 20; ++i) UpdateMusicFade();
+  MusicVolumeDown();
+  EXPECT_EQ(MusicVolumeSetting, 170);
+  EXPECT_EQ(MusicVolume, 200 - 20 * 4 - 30);
 }
 
 // The same scripted level twice through the real program, its mix written to a

@@ -35,6 +35,12 @@ constexpr LevelRow kLevels[] = {
 
 bool InTable(int row) { return row >= 0 && row <= 50; }
 
+// The volume the game returns to (not a faded one) goes into the file.
+void KeepSettings() {
+  MusicVolume = MusicVolumeSetting;
+  SaveSettings();
+}
+
 }  // namespace
 
 std::string ChooseLevelFromList();  // the developer level list
@@ -60,8 +66,7 @@ int StateAfterLevel(int levelId) {
 
 void RunGame() {
   while (GameState != GameStateId::Quit) {
-    MusicVolume = MusicVolumeSetting;
-    SaveSettings();
+    KeepSettings();
     SaveSlot(CurrentSlot);
     switch (GameState) {
       case GameStateId::Menu: RunMenu(); break;
@@ -119,6 +124,9 @@ void PlayLevel(int levelId) {
   if (LevelExitCode == ExitCode::Warp) recordOutcome(false);
   ResetLevel();
   if (levelId == kLevelIdCommandLine) {
+    // The program ends here, not in the game loop: keep what the player set
+    // during the level.
+    KeepSettings();
     CloseGraphics();
     HandBackToEditor();
     EndRun(0);

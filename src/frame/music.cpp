@@ -53,13 +53,20 @@ void StopMusic() { FMUSIC_StopSong(MusicModule); }
 
 void SetMusicVolume(int volume) { FMUSIC_SetMasterVolume(MusicModule, volume); }
 
+// The player's step also moves the volume the game returns to: otherwise a
+// change made in the pause menu would be undone by the next pass of the game
+// loop (and never reach config.dat) unless the level ended through its tally.
+// The setting takes the step on its own, so a change during a fade moves the
+// volume the fade started from, not the faded one.
 void MusicVolumeUp() {
   MusicVolume = std::min(kMaxVolume, MusicVolume + kVolumeStep);
+  MusicVolumeSetting = std::min(kMaxVolume, MusicVolumeSetting + kVolumeStep);
   SetMusicVolume(MusicVolume);
 }
 
 void MusicVolumeDown() {
   MusicVolume = std::max(0, MusicVolume - kVolumeStep);
+  MusicVolumeSetting = std::max(0, MusicVolumeSetting - kVolumeStep);
   SetMusicVolume(MusicVolume);
 }
 
