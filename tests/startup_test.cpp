@@ -95,6 +95,23 @@ TEST_F(StartupTest, AShortOrLostSettingsFileIsReplacedNotTrusted) {
   EXPECT_FALSE(std::filesystem::exists(dir_ / "config.dat.bak"));
 }
 
+TEST_F(StartupTest, ASettingsSaveThatCannotBeWrittenKeepsTheOldFileAndSaysSoOnce) {
+  test::StartHeadless(dir_.str());
+  test::WriteInts(Config(), kNewFile);
+  // Something in the way of the new file's name.
+  std::filesystem::create_directories(dir_ / "config.dat.new" / "x");
+  MusicVolume = 30;
+  testing::internal::CaptureStderr();
+  SaveSettings();
+  SaveSettings();
+  std::string err = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(test::ReadInts(Config()), kNewFile) << "the old settings stay whole";
+  EXPECT_FALSE(std::filesystem::exists(dir_ / "config.dat.bak"));
+  size_t first = err.find("could not write");
+  ASSERT_NE(first, std::string::npos) << err;
+  EXPECT_EQ(err.find("could not write", first + 1), std::string::npos) << "said once: " << err;
+}
+
 TEST_F(StartupTest, NoSettingsShowsTheOutputPrompt) {
   EXPECT_FALSE(RunStartUp("", 3));
   EXPECT_TRUE(test::DrewText("Output Type (1 recommended)"));

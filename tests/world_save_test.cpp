@@ -103,6 +103,25 @@ TEST_F(SaveTest, RoundTripLeavesOneFileAndNoBackup) {
   EXPECT_TRUE(Exists("game0.dat"));
 }
 
+TEST_F(SaveTest, SlotsInTheProgramFolderNeitherBlockNorStandInForTheSaveFolders) {
+  // A run that saved beside the game left its slot in the program folder;
+  // this run saves elsewhere.
+  test::TempDir program;
+  Options.dataDir = program.str();
+  test::WriteText(program / "game2.dat", SlotBytes(9, {}));
+  EnsureSlots();
+  EXPECT_TRUE(Exists("game2.dat")) << "a slot of its own in the save folder";
+  Lives = 3;
+  Score = 777;
+  SaveSlot(2);
+  EXPECT_FALSE(Exists("game2.dat.new")) << "the save went through";
+  Lives = Score = 0;
+  ASSERT_TRUE(LoadSlot(2));
+  EXPECT_EQ(Lives, 3);
+  EXPECT_EQ(Score, 777);
+  EXPECT_EQ(test::ReadText(program / "game2.dat"), SlotBytes(9, {})) << "the program folder is not written";
+}
+
 TEST_F(SaveTest, ACutOffSaveIsRecoveredFromItsBackup) {
   Lives = 6;
   Score = 900;

@@ -1,5 +1,7 @@
 #include "frame/settings.h"
 
+#include <iostream>
+
 #include "frame/game_state.h"
 #include "frame/pending_steps.h"
 #include "present/gamepad.h"
@@ -65,16 +67,27 @@ void Apply(const int v[kFieldCount]) {
 void WriteFields(const int v[kFieldCount]) {
   std::string fresh = Path(kSettingsNew), file = Path(kSettingsFile), backup = Path(kSettingsBackup);
   File* f = WriteFile(fresh);
-  if (!f) return;
-  for (int i = 0; i < kFieldCount; ++i) WriteInt(f, v[i]);
-  bool ok = FlushFile(f);
-  CloseFile(f);
+  bool ok = f != nullptr;
+  if (f) {
+    for (int i = 0; i < kFieldCount; ++i) WriteInt(f, v[i]);
+    ok = FlushFile(f);
+    CloseFile(f);
+  }
+  // The old file is given up only for a complete new one, and comes back if
+  // the new one cannot take its name.
+  if (ok && FileType(file) == 1 && !RenameFile(file, backup)) ok = false;
+  if (ok && !RenameFile(fresh, file)) {
+    RenameFile(backup, file);
+    ok = false;
+  }
   if (!ok) {
     DeleteFile(fresh);
+    // Said once: the game saves its settings on every pass of its loop.
+    static bool told = false;
+    if (!told) std::cerr << "boingle: could not write " << file << "; settings changes are not kept\n";
+    told = true;
     return;
   }
-  if (FileType(file) == 1) RenameFile(file, backup);
-  RenameFile(fresh, file);
   if (FileType(backup) == 1) DeleteFile(backup);
 }
 

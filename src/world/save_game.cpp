@@ -26,11 +26,17 @@ struct SlotContents {
   int score = 0;
 };
 
+// Slots live in the save folder only. A slot file in the program folder (left
+// there by a run that saved beside the game) must not stand in for one: the
+// save could not rename it and would fail for ever.
+std::string SlotPath(int n) {
+  return UserFile(SlotFileName(n));
+}
 std::string NewName(int n) {
-  return SlotFileName(n) + ".new";
+  return SlotPath(n) + ".new";
 }
 std::string BackupName(int n) {
-  return SlotFileName(n) + ".bak";
+  return SlotPath(n) + ".bak";
 }
 
 // Text lines as the file layer reads them: up to a line feed or a zero byte,
@@ -116,7 +122,7 @@ void NewRecords(int records[kLevelRecords][kRecordColumns]) {
 // Writes a complete slot file under a temporary name, flushes it to disk and
 // only then lets it take the slot's name.
 bool WriteSlotFile(int n, int lives, const int records[kLevelRecords][kRecordColumns], int score) {
-  std::string name = SlotFileName(n), fresh = NewName(n), backup = BackupName(n);
+  std::string name = SlotPath(n), fresh = NewName(n), backup = BackupName(n);
   File* f = WriteFile(fresh);
   if (!f) return false;
   WriteLine(f, "File " + std::to_string(n));
@@ -161,17 +167,17 @@ void SetNewSlotRecords() {
 
 void EnsureSlots() {
   for (int n = 1; n <= kSlotCount; ++n) {
-    if (FileType(SlotFileName(n)) != 0) continue;
+    if (FileType(SlotPath(n)) != 0) continue;
     // A save that was cut off after the old file became the backup: the
     // backup is the player's progress, not something to replace.
-    if (FileType(BackupName(n)) == 1 && RenameFile(BackupName(n), SlotFileName(n))) continue;
+    if (FileType(BackupName(n)) == 1 && RenameFile(BackupName(n), SlotPath(n))) continue;
     NewSlot(n);
   }
 }
 
 void NewSlot(int n) {
   // The backup goes too: a deleted slot must not come back from it.
-  DeleteFile(SlotFileName(n));
+  DeleteFile(SlotPath(n));
   DeleteFile(BackupName(n));
   int records[kLevelRecords][kRecordColumns];
   NewRecords(records);
@@ -188,7 +194,7 @@ void SaveSlot(int n) {
 
 bool LoadSlot(int n) {
   SlotContents main;
-  bool haveMain = ReadSlotFile(SlotFileName(n), &main);
+  bool haveMain = ReadSlotFile(SlotPath(n), &main);
   if (!haveMain || !main.marker) {
     SlotContents backup;
     if (ReadSlotFile(BackupName(n), &backup) && backup.marker) {
