@@ -4,7 +4,12 @@
 
 #include <cmath>
 
+#include <png.h>
+
+#include <vector>
+
 #include "present/present.h"
+#include "present/present_internal.h"
 #include "support/test_support.h"
 
 namespace {
@@ -222,6 +227,48 @@ TEST_F(DrawTest, MissingPicturesDrawNothingAndStripsKeepTheirCells) {
   test::WriteText(dir_ / "broken.png", "\x89PNG not really");
   EXPECT_EQ(LoadImage("broken.png"), nullptr);
   EXPECT_EQ(LoadAnimImage("broken.png", 8, 8, 0, 2), nullptr);
+}
+
+// An interlaced picture written with libpng itself: the game's pictures are
+// not interlaced, but a level maker's may be.
+std::vector<uint8_t> InterlacedPng(int w, int h, const std::vector<uint8_t>& rgba) {
+  std::vector<uint8_t> out;
+  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  png_infop info = png_create_info_struct(png);
+  png_set_write_fn(
+      png, &out,
+      [](png_structp p, png_bytep data, png_size_t n) {
+        auto* v = static_cast<std::vector<uint8_t>*>(png_get_io_ptr(p));
+        v->insert(v->end(), data, data + n);
+      },
+      nullptr);
+  png_set_IHDR(png, info, w, h, 8, PNG_COLOR_TYPE_RGBA, PNG_INTERLACE_ADAM7, PNG_COMPRESSION_TYPE_DEFAULT,
+               PNG_FILTER_TYPE_DEFAULT);
+  png_write_info(png, info);
+  std::vector<png_bytep> rows(static_cast<size_t>(h));
+  for (int y = 0; y < h; ++y) rows[y] = const_cast<png_bytep>(rgba.data() + static_cast<size_t>(y) * w * 4);
+  png_write_image(png, rows.data());
+  png_write_end(png, nullptr);
+  png_destroy_write_struct(&png, &info);
+  return out;
+}
+
+TEST(PngTest, InterlacedPicturesDecodeAndCutOffOnesAreRefused) {
+  const int w = 13, h = 11;
+  std::vector<uint8_t> rgba(static_cast<size_t>(w) * h * 4);
+  for (size_t i = 0; i < rgba.size(); ++i) rgba[i] = static_cast<uint8_t>(i * 7 + i / 5);
+  std::vector<uint8_t> file = InterlacedPng(w, h, rgba);
+  int dw = 0, dh = 0;
+  std::vector<uint8_t> back;
+  ASSERT_TRUE(DecodePng(file, &dw, &dh, &back));
+  EXPECT_EQ(dw, w);
+  EXPECT_EQ(dh, h);
+  EXPECT_EQ(back, rgba);
+  // Cut anywhere after the header, the file is refused and nothing breaks.
+  for (size_t cut : {file.size() / 3, file.size() / 2, file.size() - 20}) {
+    std::vector<uint8_t> part(file.begin(), file.begin() + static_cast<long>(cut));
+    EXPECT_FALSE(DecodePng(part, &dw, &dh, &back)) << "cut at " << cut;
+  }
 }
 
 }  // namespace

@@ -88,10 +88,15 @@ void AskViewingMode() {
   } else {
     OpenGraphics(800, 600, DesktopDepth(), 60, 0);
   }
+  // The game clock starts near 0 at every launch, so seeded from it every
+  // window run would play the same few sequences; a headless run keeps its
+  // virtual clock and so repeats.
   if (Options.seeded)
     SeedRnd(Options.seed);
-  else
+  else if (Options.headless)
     SeedRnd(Millisecs());
+  else
+    SeedRnd(WallClockMillis());
 }
 
 void ChooseFirstState() {

@@ -29,6 +29,11 @@ int Millisecs() {
   return static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(d).count());
 }
 
+int64_t WallClockMillis() {
+  return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::system_clock::now().time_since_epoch())
+      .count();
+}
+
 void SeedRnd(int64_t seed) {
   uint32_t s = static_cast<uint32_t>(seed) & 0x7fffffffu;
   if (s == 0 || s == kModulus) s = 4660;

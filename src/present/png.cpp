@@ -47,8 +47,9 @@ bool DecodePng(const std::vector<uint8_t>& bytes, int* w, int* h, std::vector<ui
     return false;
   }
   Reader reader{&bytes, 0};
-  // libpng reports errors by longjmp; nothing with a destructor lives between
-  // here and the reads below except the output vector, which is only resized.
+  // libpng reports errors by longjmp, which skips destructors: no local with
+  // one may come to life between here and the reads below (the rows are read
+  // one at a time straight into the caller's vector for that reason).
   if (setjmp(png_jmpbuf(png))) {
     png_destroy_read_struct(&png, &info, nullptr);
     return false;
@@ -65,13 +66,12 @@ bool DecodePng(const std::vector<uint8_t>& bytes, int* w, int* h, std::vector<ui
   if (type == PNG_COLOR_TYPE_GRAY || type == PNG_COLOR_TYPE_GRAY_ALPHA) png_set_gray_to_rgb(png);
   if (!(type & PNG_COLOR_MASK_ALPHA) && !png_get_valid(png, info, PNG_INFO_tRNS))
     png_set_filler(png, 0xff, PNG_FILLER_AFTER);
-  png_set_interlace_handling(png);
+  int passes = png_set_interlace_handling(png);
   png_read_update_info(png, info);
   if (png_get_rowbytes(png, info) != ww * 4) png_error(png, "format");
   rgba->resize(static_cast<size_t>(ww) * hh * 4);
-  std::vector<png_bytep> rows(hh);
-  for (png_uint_32 y = 0; y < hh; ++y) rows[y] = rgba->data() + static_cast<size_t>(y) * ww * 4;
-  png_read_image(png, rows.data());
+  for (int pass = 0; pass < passes; ++pass)
+    for (png_uint_32 y = 0; y < hh; ++y) png_read_row(png, rgba->data() + static_cast<size_t>(y) * ww * 4, nullptr);
   png_read_end(png, nullptr);
   png_destroy_read_struct(&png, &info, nullptr);
   *w = static_cast<int>(ww);

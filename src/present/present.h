@@ -269,6 +269,9 @@ bool SoundOutputOpen();
 // Clock, random numbers, maths in degrees.
 
 int Millisecs();
+// Milliseconds of the calendar clock: a seed that differs from run to run
+// (the game clock starts near 0 at every launch).
+int64_t WallClockMillis();
 void SeedRnd(int64_t seed);
 float Rnd(float min, float max);  // uniform in [min, max)
 int Rand(int min, int max);       // uniform over min..max inclusive
