@@ -42,6 +42,7 @@ int ClosingFrames() {
 
 TEST_F(LevelLoopTest, LeavingThroughThePauseMenuFadesOutAndHandsTheLevelBack) {
   // Escape opens the menu; three downs reach "Back to Worldmap"; Space leaves.
+  test::WriteLevel(dir_, "mylevel.doy", test::LevelText(0, test::BlockRow(0, 800, 480), {"400,480,120,,,,,,,,"}));
   test::StartHeadless(dir_.str(), "5 tap ESCAPE\n40 tap DOWN\n42 tap DOWN\n44 tap DOWN\n50 tap SPACE\n", 1000);
   CommandLineLevel = "mylevel.doy";
   long endFrame = -1;
@@ -217,6 +218,29 @@ TEST_F(LevelLoopTest, TheEndSequenceTakesSpaceOnlyOnceItAsksForIt) {
   EXPECT_GE(endFrame, 151 + 61 + 20);
   EXPECT_LE(endFrame, 151 + 61 + 22);
   EXPECT_EQ(test::ReadText(dir_ / "Quonitor_In.bat"), "quonitor.exe finish.doy\r\n");
+}
+
+TEST_F(LevelLoopTest, AMissingLevelIsNamedOnScreenAndLeftInsteadOfPlayedEmpty) {
+  test::StartHeadless(dir_.str(), "", 2000);
+  LoadCatalogue();
+  CommandLineLevel = "nosuch.doy";
+  long endFrame = -1;
+  try {
+    PlayLevel(kLevelIdCommandLine);
+  } catch (const EndOfRun&) {
+    endFrame = FramesPresented();
+  }
+  EXPECT_TRUE(test::DrewText("There is no level file Levels/nosuch.doy."));
+  EXPECT_EQ(LevelExitCode, 3);
+  EXPECT_LE(endFrame, 130) << "two seconds of notice at most";
+  EXPECT_EQ(test::ReadText(dir_ / "Quonitor_In.bat"), "quonitor.exe nosuch.doy\r\n");
+
+  // From the world map a level that is not made yet leads back to the map.
+  test::StartHeadless(dir_.str(), "5 tap SPACE\n", 2000);
+  PlayLevel(413);
+  EXPECT_LT(FramesPresented(), 10) << "a key skips the notice";
+  EXPECT_EQ(LevelExitCode, 3);
+  EXPECT_EQ(GameState, GameStateId::WorldMap);
 }
 
 }  // namespace

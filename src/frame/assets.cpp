@@ -103,9 +103,13 @@ std::vector<std::string> LoadCatalogue() {
   return notices;
 }
 
-void ShowStartupNotices(const std::vector<std::string>& notices) {
-  if (notices.empty()) return;
+void ShowNotices(const std::vector<std::string>& notices) {
   for (auto& n : notices) std::cerr << "boingle: " << n << "\n";
+  ShowNoticesOnScreen(notices);
+}
+
+void ShowNoticesOnScreen(const std::vector<std::string>& notices) {
+  if (notices.empty()) return;
   // On screen for two seconds (or until a key), then the game goes on.
   std::vector<std::string> lines;
   for (auto& n : notices) {

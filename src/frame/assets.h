@@ -31,5 +31,8 @@ Image* LoadCataloguedImage(const char* path, int cellW, int cellH, int frames, i
 // show (missing files, "Font not loaded").
 std::vector<std::string> LoadCatalogue();
 
-// Shows start-up notices on screen for a moment (and on standard error).
-void ShowStartupNotices(const std::vector<std::string>& notices);
+// Shows notices on screen for two seconds or until a key (and on standard
+// error): what start-up found missing, a level that is not there.
+void ShowNotices(const std::vector<std::string>& notices);
+// The same, on screen only.
+void ShowNoticesOnScreen(const std::vector<std::string>& notices);

@@ -8,6 +8,7 @@
 #include <iostream>
 
 #include "entities/level_completion.h"
+#include "frame/assets.h"
 #include "frame/game_state.h"
 #include "frame/hud.h"
 #include "frame/pending_steps.h"
@@ -100,8 +101,15 @@ void PlayLevel(int levelId) {
     file = LevelFileFor(levelId);
   }
   GameState = StateAfterLevel(levelId);
-  LoadLevel(file);
-  RunLevelFrames();
+  if (LoadLevel(file)) {
+    RunLevelFrames();
+  } else {
+    // Nothing to play (a mistyped name, a level not made yet): say so and
+    // leave as if through "Back to Worldmap" instead of an endless fall
+    // through an empty level.
+    ShowNoticesOnScreen({"There is no level file Levels/" + file + ".", "", "Press any key."});
+    LevelExitCode = ExitCode::LeftLevel;
+  }
 
   if (GameState == GameStateId::FirstCutscene && LevelExitCode != ExitCode::Completed)
     GameState = GameStateId::WorldMap;

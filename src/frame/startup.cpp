@@ -124,5 +124,5 @@ void StartUp() {
   AskViewingMode();
   SetBlend(BLEND_ALPHA);
   SetMaskColor(255, 0, 255);
-  ShowStartupNotices(LoadCatalogue());
+  ShowNotices(LoadCatalogue());
 }

@@ -137,7 +137,7 @@ void UnloadLevel() {
   CollisionBlocks.clear();
 }
 
-void LoadLevel(const std::string& name) {
+bool LoadLevel(const std::string& name) {
   UnloadLevel();
   ResetLevelState();
   std::string path = "Levels/" + name;
@@ -147,7 +147,7 @@ void LoadLevel(const std::string& name) {
     // has a consistent (if blank) world to run in.
     std::cerr << "boingle: no level file " << path << "\n";
     SelectArea(LevelArea);
-    return;
+    return false;
   }
   LevelTitle = ReadLine(f);
   LevelSubtitle = ReadLine(f);
@@ -175,6 +175,7 @@ void LoadLevel(const std::string& name) {
 
   // Last, so the area's rules override anything the objects set.
   SelectArea(LevelArea);
+  return true;
 }
 
 const std::string& CurrentLevelTitle() {

@@ -51,7 +51,8 @@ CreatorFn ActiveKindCreator(int typeCode);
 
 // Loads "Levels/" + name. A missing file leaves an empty level (and says so
 // on standard error).
-void LoadLevel(const std::string& name);
+// False when there is no such file: the level is then empty (and says so).
+bool LoadLevel(const std::string& name);
 // Empties the object list and the layered-tile, image-set, image-tile and
 // collision lists.
 void UnloadLevel();
