@@ -77,7 +77,9 @@ int ParseOptions(int argc, char** argv) {
     } else if (a == "--frames") {
       Options.frameBudget = number("a frame count");
     } else if (a == "--screenshot") {
-      Options.screenshotFile = value("a file");
+      // From where the program was started, like --state and --script (the
+      // game's own file calls would put a relative name in the save folder).
+      Options.screenshotFile = std::filesystem::absolute(value("a file")).string();
     } else if (a == "--state") {
       Options.stateFile = value("a file");
     } else if (a == "--seed") {

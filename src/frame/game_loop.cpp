@@ -144,9 +144,16 @@ void PlayLevel(int levelId) {
 void HandBackToEditor() {
   std::string file = UserFile(kEditorBatchFile);
   DeleteFile(file);
-  if (File* f = WriteFile(file)) {
+  File* f = WriteFile(file);
+  bool written = f != nullptr;
+  if (f) {
     WriteLine(f, "quonitor.exe " + CommandLineLevel);
+    written = FlushFile(f);
     CloseFile(f);
+  }
+  if (!written) {
+    std::cout << "Could not write " << file << " for the level editor\n";
+    return;
   }
   if (Options.headless) return;
   std::string path = file;
