@@ -275,6 +275,60 @@ double OpaqueShare(const Png& png, int alpha) {
 }
 
 // Sizes of 0 mean "as it reads best": any size that fits the screen.
+// Objects the game draws at direction * frames-per-facing + step (up, down,
+// right, left): each facing must really face its own way, or a spring on a
+// ceiling would point at the floor.
+TEST(ForgePictures, SpringsFansAndSpikesHaveAPictureForEachFacing) {
+  // A spring's facings are its upright picture turned about the cell's centre.
+  Png spring(Resolve(GameDir(), "Images\\Active\\spring.png"));
+  ASSERT_TRUE(spring.ok());
+  using Turn = Cell (*)(int, int);
+  const Turn kFrom[4] = {[](int x, int y) { return Cell{x, y}; }, [](int x, int y) { return Cell{31 - x, 31 - y}; },
+                         [](int x, int y) { return Cell{y, 31 - x}; }, [](int x, int y) { return Cell{31 - y, x}; }};
+  for (int step : {0, 3}) {
+    Cell up = CellOf(spring, 32, 32, step);
+    for (int facing = 1; facing < 4; ++facing) {
+      Cell c = CellOf(spring, 32, 32, facing * 8 + step);
+      int opaque = 0, wrong = 0;
+      for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x) {
+          Cell from = kFrom[facing](x, y);
+          uint32_t a = spring.At(c.x + x, c.y + y), b = spring.At(up.x + from.x, up.y + from.y);
+          opaque += (a >> 24) > 32;
+          wrong += Png::Diff(a, b) > 48;
+        }
+      EXPECT_GT(opaque, 100);
+      EXPECT_LT(wrong, opaque / 20 + 4) << "facing " << facing << " step " << step << " is not the spring turned";
+    }
+  }
+  // A fan's arrow sits on the side the air goes.
+  Png fan(Resolve(GameDir(), "Images\\Active\\fan.png"));
+  ASSERT_TRUE(fan.ok());
+  const Cell kArrow[4] = {{16, 4}, {16, 27}, {27, 16}, {4, 16}};
+  auto yellow = [](uint32_t p) {
+    return ((p >> 16) & 255) > 200 && ((p >> 8) & 255) > 150 && (p & 255) < 120;
+  };
+  for (int facing = 0; facing < 4; ++facing)
+    for (int step = 0; step < 4; ++step) {
+      Cell c = CellOf(fan, 32, 32, facing * 4 + step);
+      for (int side = 0; side < 4; ++side)
+        EXPECT_EQ(yellow(fan.At(c.x + kArrow[side].x, c.y + kArrow[side].y)), side == facing)
+            << "fan facing " << facing << " step " << step << ", side " << side;
+    }
+  // Spikes: one frame a facing, all different.
+  Png spikes(Resolve(GameDir(), "Images\\Active\\spikes.png"));
+  ASSERT_TRUE(spikes.ok());
+  for (int a = 0; a < 4; ++a)
+    for (int b = a + 1; b < 4; ++b) {
+      Cell ca = CellOf(spikes, 32, 32, a), cb = CellOf(spikes, 32, 32, b);
+      int differing = 0;
+      for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x)
+          differing += Png::Diff(spikes.At(ca.x + x, ca.y + y), spikes.At(cb.x + x, cb.y + y)) > 64;
+      EXPECT_GT(differing, 30) << "spike facings " << a << " and " << b << " look alike";
+    }
+}
+
 TEST(ForgePictures, ScenePicturesHaveTheSizesTheirScenesDrawThem) {
   for (const ScenePicture& s : kScenes) {
     SCOPED_TRACE(s.path);

@@ -166,10 +166,18 @@ void MakeParticles(const Context& ctx) {
   });
 }
 
-// A spring pad: a plate on a coil; frames 0-31 are one compress-and-release.
+// A spring pad: a plate on a coil. The game draws frame direction * 8 + step,
+// so each eight frames are one facing (up, down, right, left: the way it
+// throws the hero), at rest and then one jump-and-settle.
 void MakeActive(const Context& ctx) {
   DrawCatalogued(ctx, "Images\\Active\\spring.png", [](cairo_t* cr, int f) {
-    double t = f == 0 ? 0 : std::sin(M_PI * f / 31.0) * std::exp(-f / 14.0);
+    const double kTurn[4] = {0, M_PI, M_PI / 2, -M_PI / 2};
+    int step = f % 8;
+    cairo_translate(cr, 16, 16);
+    cairo_rotate(cr, kTurn[(f / 8) % 4]);
+    cairo_translate(cr, -16, -16);
+    double phase = step * 31.0 / 7.0;
+    double t = step == 0 ? 0 : std::sin(M_PI * phase / 31.0) * std::exp(-phase / 14.0);
     double top = 14 - 10 * t;  // the plate jumps up, then settles
     cairo_new_path(cr);
     for (int i = 0; i < 5; ++i) {
@@ -191,7 +199,10 @@ void MakeActive(const Context& ctx) {
     cairo_new_path(cr);
     RoundRect(cr, 1, 1, 30, 30, 4);
     FillGradientOutline(cr, 0, Lighter(kSteel, 0.2), 32, Darker(kSteel, 0.2), kInk, 1.5);
-    double a = f * M_PI / 8;
+    // The game draws frame direction * 4 + step: each four frames turn the
+    // three blades by a third of a turn, so the cycle has no jump, and an
+    // arrow on the housing shows the way the air goes (up, down, right, left).
+    double a = (f % 4) * (2 * M_PI / 3) / 4;
     for (int b = 0; b < 3; ++b) {
       double ang = a + b * 2 * M_PI / 3;
       cairo_save(cr);
@@ -205,6 +216,17 @@ void MakeActive(const Context& ctx) {
     cairo_new_path(cr);
     Ellipse(cr, 16, 16, 3, 3);
     FillOutline(cr, kInk, kInk, 1);
+    const double kTurn[4] = {0, M_PI, M_PI / 2, -M_PI / 2};
+    cairo_save(cr);
+    cairo_translate(cr, 16, 16);
+    cairo_rotate(cr, kTurn[(f / 4) % 4]);
+    cairo_new_path(cr);
+    cairo_move_to(cr, -5, -10.5);
+    cairo_line_to(cr, 0, -15);
+    cairo_line_to(cr, 5, -10.5);
+    cairo_close_path(cr);
+    FillOutline(cr, Hex(0xFFD23F), kInk, 1);
+    cairo_restore(cr);
   });
   DrawCatalogued(ctx, "Images\\Active\\teleport.png", [](cairo_t* cr, int) {
     Glow(cr, 16, 20, 14, Hex(0x9FE8FF));
