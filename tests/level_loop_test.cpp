@@ -13,6 +13,7 @@
 #include "player/player_state.h"
 #include "present/present.h"
 #include "support/test_support.h"
+#include "world/save_game.h"
 
 namespace {
 
@@ -241,6 +242,51 @@ TEST_F(LevelLoopTest, AMissingLevelIsNamedOnScreenAndLeftInsteadOfPlayedEmpty) {
   EXPECT_LT(FramesPresented(), 10) << "a key skips the notice";
   EXPECT_EQ(LevelExitCode, 3);
   EXPECT_EQ(GameState, GameStateId::WorldMap);
+}
+
+TEST_F(LevelLoopTest, AFinishedLevelOpensTheNextOnesAndKeepsItsStatues) {
+  // Forest I as a temple-area level (area 10 also opens the level after the
+  // next), with an exit box and a statue at the start.
+  test::WriteLevel(dir_, "lev_forest_1.doy",
+                   test::LevelText(10, test::BlockRow(0, 800, 480),
+                                   {"400,480,120,,,,,,,,", "352,384,121,0,,,,,,3,3", "390,440,42,1,,,,,,,"}));
+  test::StartHeadless(dir_.str(), "150 tap SPACE\n", 1000);
+  LoadCatalogue();
+  SetNewSlotRecords();
+  Cut1Seen = 1;
+  LevelIndex = 1;
+  PlayLevel(411);
+  EXPECT_EQ(LevelExitCode, 1);
+  EXPECT_EQ(GameState, GameStateId::WorldMap);
+  EXPECT_EQ(LevelRecord[1][2], 1) << "finished";
+  EXPECT_EQ(LevelRecord[2][1], 1) << "the next level is open";
+  EXPECT_EQ(LevelRecord[3][1], 1) << "and, from this area, the one after";
+  EXPECT_EQ(LevelRecord[1][4], 1) << "the statue found";
+  EXPECT_EQ(LevelRecord[1][3], 0);
+  SetNewSlotRecords();
+}
+
+TEST_F(LevelLoopTest, FallingOutCostsALifeAndTheLastOneEndsTheGame) {
+  // One block far to the left, nothing under the hero: he falls out below it.
+  test::WriteLevel(dir_, "lev_forest_2.doy", test::LevelText(0, {{0, 480, 0}}, {"400,100,120,,,,,,,,"}));
+  for (int lives : {3, 1}) {
+    test::StartHeadless(dir_.str(), "", 2000);
+    LoadCatalogue();
+    SetNewSlotRecords();
+    Lives = lives;
+    LevelIndex = 3;
+    try {
+      PlayLevel(413);
+    } catch (const EndOfRun& e) {
+      FAIL() << "run ended at frame " << FramesPresented() << " code " << e.exitCode << " P_Y " << P_Y << " state " << PlayerState;
+    }
+    EXPECT_EQ(LevelExitCode, 2);
+    EXPECT_EQ(Lives, lives - 1);
+    EXPECT_EQ(GameState, lives > 1 ? GameStateId::WorldMap : GameStateId::GameOver);
+    EXPECT_EQ(LevelRecord[3][2], 0) << "not finished";
+    EXPECT_EQ(LevelRecord[4][1], 0) << "nothing opened";
+  }
+  Lives = 10;
 }
 
 }  // namespace
