@@ -73,22 +73,14 @@ void WriteFields(const int v[kFieldCount]) {
     ok = FlushFile(f);
     CloseFile(f);
   }
-  // The old file is given up only for a complete new one, and comes back if
-  // the new one cannot take its name.
-  if (ok && FileType(file) == 1 && !RenameFile(file, backup)) ok = false;
-  if (ok && !RenameFile(fresh, file)) {
-    RenameFile(backup, file);
-    ok = false;
-  }
+  if (!ok) DeleteFile(fresh);
+  ok = ok && ReplaceWithNewFile(fresh, file, backup);
   if (!ok) {
-    DeleteFile(fresh);
     // Said once: the game saves its settings on every pass of its loop.
     static bool told = false;
     if (!told) std::cerr << "boingle: could not write " << file << "; settings changes are not kept\n";
     told = true;
-    return;
   }
-  if (FileType(backup) == 1) DeleteFile(backup);
 }
 
 }  // namespace

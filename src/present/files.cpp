@@ -222,6 +222,23 @@ bool RenameFile(const std::string& from, const std::string& to) {
   return std::rename(src.c_str(), dst.c_str()) == 0;
 }
 
+bool ReplaceWithNewFile(const std::string& fresh, const std::string& name, const std::string& backup) {
+  if (FileType(name) == 1) {
+    DeleteFile(backup);  // a backup left by an interrupted save is stale now
+    if (!RenameFile(name, backup)) {
+      DeleteFile(fresh);
+      return false;
+    }
+  }
+  if (!RenameFile(fresh, name)) {
+    RenameFile(backup, name);
+    DeleteFile(fresh);
+    return false;
+  }
+  DeleteFile(backup);
+  return true;
+}
+
 bool CreateEmptyFile(const std::string& path) {
   File* f = WriteFile(path);
   if (!f) return false;

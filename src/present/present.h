@@ -298,6 +298,10 @@ bool FlushFile(File* f);  // to disk (fsync)
 int FileType(const std::string& path);  // 0 none, 1 file, 2 folder
 bool DeleteFile(const std::string& path);
 bool RenameFile(const std::string& from, const std::string& to);
+// Lets a complete, flushed file `fresh` take the name `name`: the old file is
+// `backup` until the new one has its name, and comes back if it cannot take
+// it. False, with `fresh` removed, when the swap could not be made.
+bool ReplaceWithNewFile(const std::string& fresh, const std::string& name, const std::string& backup);
 bool CreateEmptyFile(const std::string& path);
 std::vector<std::string> ReadDir(const std::string& path);  // "." and ".." first
 // The real path a game path resolves to for reading ("" when none exists).

@@ -138,16 +138,7 @@ bool WriteSlotFile(int n, int lives, const int records[kLevelRecords][kRecordCol
     DeleteFile(fresh);
     return false;
   }
-  if (FileType(name) == 1) {
-    DeleteFile(backup);  // a backup left by an interrupted save is stale now
-    if (!RenameFile(name, backup)) return false;
-  }
-  if (!RenameFile(fresh, name)) {
-    RenameFile(backup, name);
-    return false;
-  }
-  DeleteFile(backup);
-  return true;
+  return ReplaceWithNewFile(fresh, name, backup);
 }
 
 [[maybe_unused]] const bool kRecordsReady = [] {
