@@ -13,9 +13,9 @@
 #include <thread>
 #include <vector>
 
-#include "frame/music.h"
-#include "frame/music_library.h"
-#include "frame/sound_effects.h"
+#include "world/music.h"
+#include "present/music_library.h"
+#include "world/sound_effects.h"
 #include "present/mixer.h"
 #include "present/present.h"
 #include "present/sound_output.h"

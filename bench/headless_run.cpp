@@ -6,11 +6,11 @@
 #include <fstream>
 #include <string>
 
-#include "frame/assets.h"
+#include "world/assets.h"
 #include "frame/game_loop.h"
-#include "frame/game_state.h"
-#include "frame/settings.h"
-#include "player/player_state.h"
+#include "world/game_state.h"
+#include "world/settings.h"
+#include "world/player_state.h"
 #include "present/present.h"
 
 int main(int argc, char** argv) {

@@ -10,7 +10,7 @@
 
 #include "frame/game_loop.h"
 #include "frame/startup.h"
-#include "frame/state_dump.h"
+#include "present/state_dump.h"
 #include "present/present.h"
 
 namespace {

@@ -4,15 +4,15 @@
 
 #include "entities/active_objects.h"
 #include "entities/level_completion.h"
-#include "entities/particles.h"
-#include "frame/assets.h"
-#include "frame/game_state.h"
+#include "world/particles.h"
+#include "world/assets.h"
+#include "world/game_state.h"
 #include "frame/hud.h"
-#include "frame/settings.h"
-#include "frame/sound_effects.h"
+#include "world/settings.h"
+#include "world/sound_effects.h"
 #include "player/object_hooks.h"
 #include "player/player_health.h"
-#include "player/player_state.h"
+#include "world/player_state.h"
 #include "player/pogo_physics.h"
 #include "entities/object_checks.h"
 #include "present/present.h"
@@ -287,6 +287,7 @@ TEST_F(ActiveTest, ASqueezeBetweenAMovingBlockAndTheGroundKills) {
   bool hurt = false;
   for (int i = 0; i < 60 && !hurt; ++i) {
     ActiveObjectPasses();
+    GatherKeys();
     PlayerPhysicsStep();
     hurt = PlayerState != 0;
     Flip(1);

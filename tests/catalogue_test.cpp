@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "frame/assets.h"
+#include "world/assets.h"
 #include "present/present.h"
 #include "support/test_support.h"
 

@@ -1,10 +1,10 @@
 // The developer console: commands, printed values, the log and the input line.
 #include <gtest/gtest.h>
 
-#include "frame/game_state.h"
-#include "frame/settings.h"
+#include "world/game_state.h"
+#include "world/settings.h"
 #include "player/console.h"
-#include "player/player_state.h"
+#include "world/player_state.h"
 #include "present/present.h"
 #include "support/test_support.h"
 

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "frame/asset_table.h"
+#include "world/asset_table.h"
 #include "support/test_support.h"
 
 namespace fs = std::filesystem;

@@ -15,7 +15,7 @@
 #include <map>
 #include <set>
 
-#include "frame/asset_table.h"
+#include "world/asset_table.h"
 #include "support/test_support.h"
 
 namespace fs = std::filesystem;

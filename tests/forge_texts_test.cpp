@@ -12,8 +12,8 @@
 #include <cstdlib>
 #include <map>
 
-#include "frame/asset_table.h"
-#include "frame/message_table.h"
+#include "world/asset_table.h"
+#include "world/message_table.h"
 #include "support/test_support.h"
 
 namespace fs = std::filesystem;

@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "entities/items.h"
-#include "frame/assets.h"
-#include "frame/game_state.h"
+#include "world/assets.h"
+#include "world/game_state.h"
 #include "frame/hud.h"
-#include "frame/settings.h"
-#include "player/player_state.h"
+#include "world/settings.h"
+#include "world/player_state.h"
 #include "present/present.h"
 #include "support/test_support.h"
 #include "world/camera.h"

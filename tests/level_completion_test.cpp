@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "entities/level_completion.h"
-#include "frame/game_state.h"
+#include "world/game_state.h"
 #include "frame/hud.h"
-#include "frame/settings.h"
+#include "world/settings.h"
 #include "player/player_health.h"
-#include "player/player_state.h"
+#include "world/player_state.h"
 #include "player/pogo_physics.h"
 #include "present/present.h"
 #include "support/test_support.h"
@@ -30,6 +30,7 @@ class CompletionTest : public ::testing::Test {
     LoadLevel("end.doy");
   }
   void Frame() {
+    GatherKeys();
     PlayerPhysicsStep();
     TimerGatesStep();
     LevelEndStep();

@@ -2,15 +2,15 @@
 // a level, the command-line level's hand-back, the HUD and the score roll.
 #include <gtest/gtest.h>
 
-#include "frame/assets.h"
+#include "world/assets.h"
 #include "frame/game_loop.h"
-#include "frame/game_state.h"
+#include "world/game_state.h"
 #include "frame/hud.h"
 #include "frame/pause_menu.h"
-#include "frame/pending_steps.h"
-#include "frame/settings.h"
-#include "frame/title_card.h"
-#include "player/player_state.h"
+#include "world/camera.h"
+#include "world/settings.h"
+#include "world/title_card.h"
+#include "world/player_state.h"
 #include "present/present.h"
 #include "support/test_support.h"
 #include "world/save_game.h"

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "frame/music_library.h"
+#include "present/music_library.h"
 #include "present/mixer.h"
 #include "present/present.h"
 #include "support/test_support.h"

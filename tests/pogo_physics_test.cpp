@@ -5,13 +5,13 @@
 
 #include <cmath>
 
-#include "frame/assets.h"
-#include "frame/game_state.h"
+#include "world/assets.h"
+#include "world/game_state.h"
 #include "frame/hud.h"
-#include "frame/settings.h"
+#include "world/settings.h"
 #include "player/player_health.h"
 #include "player/player_sprite.h"
-#include "player/player_state.h"
+#include "world/player_state.h"
 #include "player/pogo_physics.h"
 #include "present/present.h"
 #include "support/test_support.h"
@@ -43,7 +43,10 @@ class PhysicsTest : public ::testing::Test {
   }
   // A wide floor at y 480, the hero standing on it.
   void LoadFloor(int area = 0) { Load(area, test::BlockRow(0, 3200, 480), 400, 480); }
+  // The level frame's part for the hero, with the key snapshot the screen
+  // loop takes first.
   void Frame() {
+    GatherKeys();
     if (AreaIndex == 6) {
       RetroPlayerStep();
     } else {

@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "frame/game_loop.h"
-#include "frame/game_state.h"
-#include "frame/pending_steps.h"
-#include "frame/settings.h"
+#include "world/game_state.h"
+#include "present/music_library.h"
+#include "world/music.h"
+#include "world/sound_effects.h"
+#include "world/settings.h"
 #include "frame/startup.h"
 #include "present/present.h"
 #include "support/test_support.h"

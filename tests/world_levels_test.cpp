@@ -5,7 +5,7 @@
 #include <set>
 #include <string>
 
-#include "player/player_state.h"
+#include "world/player_state.h"
 #include "present/present.h"
 #include "support/test_support.h"
 #include "world/area.h"
@@ -137,7 +137,6 @@ class RealLevelTest : public ::testing::TestWithParam<const char*> {
  protected:
   void SetUp() override { test::StartHeadless(dir_.str()); }
   void TearDown() override {
-    RegisterActiveKind(41, nullptr);
     ResetLevelState();
   }
   test::TempDir dir_;
@@ -145,10 +144,10 @@ class RealLevelTest : public ::testing::TestWithParam<const char*> {
 
 TEST_P(RealLevelTest, LoadsWithGroundAStartAndAnExit) {
   g_coins = 0;
-  CreatorFn before = ActiveKindCreator(41);
-  RegisterActiveKind(41, &CountCoin);
+  CreatorFn before = KindCreator(41);
+  SetKindCreator(41, &CountCoin);
   LoadLevel(GetParam());
-  RegisterActiveKind(41, before);
+  SetKindCreator(41, before);
   EXPECT_FALSE(LevelTitle.empty());
   EXPECT_GE(LevelMaxX - LevelMinX, 4 * 800) << "at least four screens wide";
   EXPECT_GT(CollisionBlocks.size(), 100u);

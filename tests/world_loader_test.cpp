@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "entities/entity_lists.h"
+#include "world/level_lists.h"
 #include "frame/hud.h"
-#include "player/player_state.h"
+#include "world/player_state.h"
 #include "present/present.h"
 #include "support/test_support.h"
 #include "world/area.h"
@@ -68,13 +68,13 @@ class LoaderTest : public ::testing::Test {
     test::StartHeadless(dir_.str());
     Options.dataDir = dir_.str();  // nothing of the real content leaks in
     g_seen.clear();
-    coin_ = ActiveKindCreator(41);
-    statue_ = ActiveKindCreator(42);
+    coin_ = KindCreator(41);
+    statue_ = KindCreator(42);
   }
   void TearDown() override {
     // The real kinds get their creators back.
-    RegisterActiveKind(41, coin_);
-    RegisterActiveKind(42, statue_);
+    SetKindCreator(41, coin_);
+    SetKindCreator(42, statue_);
     ResetLevel();
   }
   CreatorFn coin_ = nullptr, statue_ = nullptr;
@@ -156,28 +156,32 @@ TEST_F(LoaderTest, CollisionBlocksSetTheBounds) {
 }
 
 TEST_F(LoaderTest, ActiveLinesReachTheirCreatorsInLineOrder) {
-  RegisterActiveKind(41, &RecordLine);
-  RegisterActiveKind(42, &RecordLine);
+  CreatorFn light = KindCreator(21);
+  SetKindCreator(41, &RecordLine);
+  SetKindCreator(42, &RecordLine);
+  SetKindCreator(21, &RecordLine);
   LevelText t;
   t.actives = {"640,480,41,1,,,,7,3,,",   "96,400,120",          "10,20,42,2",
-               "1,2,999,5,5,5,5,5,5,5,5", "200,300,120,,,,,,,,", "5,6,41,$A,2.5,  txt,,-1,0,3,4"};
+               "1,2,999,5,5,5,5,5,5,5,5", "200,300,120,,,,,,,,", "5,6,21,$A,2.5,  txt,,-1,0,3,4"};
   Load(t.Str());
+  SetKindCreator(21, light);
   ASSERT_EQ(g_seen.size(), 3u);
   const ActiveLine& coin = g_seen[0];
   EXPECT_EQ(coin.x, 640);
   EXPECT_EQ(coin.y, 480);
   EXPECT_EQ(coin.type, 41);
-  EXPECT_EQ(coin.Int(4), 1);  // hidden
-  EXPECT_EQ(coin.target, 7);
-  EXPECT_EQ(coin.link, 3);
-  EXPECT_EQ(coin.wTiles, 0);
+  // Fields are read by the names the kind table gives them.
+  EXPECT_EQ(coin.Int("hidden"), 1);
+  EXPECT_EQ(coin.Int("target"), 7);
+  EXPECT_EQ(coin.Int("link"), 3);
   EXPECT_EQ(g_seen[1].type, 42);
-  EXPECT_EQ(g_seen[1].Text(5), "");  // too few fields: empty, not an error
+  EXPECT_EQ(g_seen[1].Int("index"), 2);
+  EXPECT_EQ(g_seen[1].Text("target"), "");  // too few fields: empty, not an error
   const ActiveLine& last = g_seen[2];
-  EXPECT_EQ(last.Int(4), 10);
-  EXPECT_DOUBLE_EQ(last.Real(5), 2.5);
-  EXPECT_EQ(last.Text(6), "  txt");
-  EXPECT_EQ(last.target, -1);
+  EXPECT_EQ(last.Int("label"), 10);
+  EXPECT_DOUBLE_EQ(last.Real("colour"), 2.5);
+  EXPECT_EQ(last.Text("mode"), "  txt");
+  EXPECT_EQ(last.Text("no such field"), "");
   EXPECT_EQ(last.WidthPx(), 96);
   EXPECT_EQ(last.HeightPx(), 128);
   // Two starts: the hero stands at the later one.
@@ -239,7 +243,7 @@ TEST_F(LoaderTest, AFileThatEndsEarlyEndsEveryLaterList) {
   std::string text = t.Str();
   text =
       text.substr(0, text.find("IMAGE_TILE_LIST")) + "64,0,3,1\n96,0,3,1";  // no newline at the end
-  RegisterActiveKind(41, &RecordLine);
+  SetKindCreator(41, &RecordLine);
   Load(text);
   EXPECT_EQ(Tiles.size(), 2u);
   EXPECT_TRUE(CollisionBlocks.empty());

@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "player/player_state.h"
+#include "world/player_state.h"
 #include "present/present.h"
 #include "support/test_support.h"
 #include "world/area.h"

@@ -6,10 +6,10 @@
 #include "entities/message_point.h"
 #include "entities/screen_shake.h"
 #include "entities/text_wrap.h"
-#include "frame/game_state.h"
-#include "frame/message_table.h"
-#include "frame/settings.h"
-#include "player/player_state.h"
+#include "world/game_state.h"
+#include "world/message_table.h"
+#include "world/settings.h"
+#include "world/player_state.h"
 #include "player/pogo_physics.h"
 #include "present/present.h"
 #include "support/test_support.h"
@@ -85,6 +85,7 @@ TEST_F(ZonesTest, MessagePointsOpenByTouchOrLinkAndChain) {
   MessageText[51] = "Second";
   // One under the start; one far away that listens to the first's target.
   Load({"352,384,142,50,0,0,,7,99,3,3", "3000,384,142,51,0,0,,8,7,1,1"});
+  GatherKeys();
   PlayerPhysicsStep();
   MessagePointsStep();
   EXPECT_EQ(MessagePointOpen(), 1);

@@ -5,7 +5,7 @@
 // trigger_zone.cpp).
 #include "entities/active_objects.h"
 
-#include "entities/entity_lists.h"
+#include "world/level_lists.h"
 
 namespace {
 

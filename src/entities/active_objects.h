@@ -112,6 +112,8 @@ void AnimationClockStep();
 void ActiveObjectPasses();
 void BlockBitPass();
 void DrawWater();
+// Whether a point lies inside any water area's inner box.
+bool InsideWater(float x, float y);
 
 constexpr int kSfxSpring = 10;
 constexpr int kSfxPlatformPop = 29;

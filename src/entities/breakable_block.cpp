@@ -14,16 +14,6 @@ using namespace active_parts;
 constexpr int kBlockPoints = 10;
 constexpr float kBitGravity = 0.5f;
 
-void CreateBlock(const ActiveLine& line) {
-  auto b = std::make_shared<TBlock>();
-  b->x = static_cast<float>(line.x);
-  b->y = static_cast<float>(line.y);
-  b->style = line.Int(4);
-  AddCollisionBlock(line.x, line.y, static_cast<int>(BlockKind::Solid));
-  JoinActor(BlockList, b);
-}
-const int kRegistered = RegisterActiveKind(46, &CreateBlock);
-
 void SpawnBit(float x, float y, float xs, float ys, int style) {
   auto b = std::make_shared<TBlockBit>();
   b->x = x;
@@ -35,6 +25,15 @@ void SpawnBit(float x, float y, float xs, float ys, int style) {
 }
 
 }  // namespace
+
+void CreateBreakableBlock(const ActiveLine& line) {
+  auto b = std::make_shared<TBlock>();
+  b->x = static_cast<float>(line.x);
+  b->y = static_cast<float>(line.y);
+  b->style = line.Int("style");
+  AddCollisionBlock(line.x, line.y, static_cast<int>(BlockKind::Solid));
+  JoinActor(BlockList, b);
+}
 
 void TBlock::Draw() {
   SetAlpha(1.0f);

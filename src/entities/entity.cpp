@@ -1,7 +1,7 @@
 #include "entities/entity.h"
 
-#include "entities/entity_lists.h"
-#include "frame/state_dump.h"
+#include "world/level_lists.h"
+#include "present/state_dump.h"
 #include "present/present.h"
 #include "world/tile_map.h"
 

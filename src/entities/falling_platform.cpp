@@ -12,6 +12,8 @@ using namespace active_parts;
 constexpr float kPlatformGravity = 0.2f;
 constexpr int kPlatformDrop = 1000;  // how far a platform falls before it pops back
 
+}  // namespace
+
 void CreateFallingBlock(const ActiveLine& line) {
   auto f = std::make_shared<TFallingBlock>();
   f->x = static_cast<float>(line.x);
@@ -22,9 +24,6 @@ void CreateFallingBlock(const ActiveLine& line) {
     AddCollisionBlock(line.x + k * kT, line.y, static_cast<int>(BlockKind::Solid));
   JoinActor(FallingBlockList, f);
 }
-const int kRegistered = RegisterActiveKind(6, &CreateFallingBlock);
-
-}  // namespace
 
 void FallingBlockContacts() {
   FallingBlockList.Walk([](TFallingBlock& f) {

@@ -9,13 +9,15 @@ namespace {
 
 using namespace active_parts;
 
+}  // namespace
+
 void CreateFan(const ActiveLine& line) {
   auto f = std::make_shared<TFan>();
   f->x = static_cast<float>(line.x);
   f->y = static_cast<float>(line.y);
-  f->direction = line.Int(4);
-  f->on = line.Int(5);
-  double p3 = line.Real(6);
+  f->direction = line.Int("direction");
+  f->on = line.Int("on");
+  double p3 = line.Real("power");
   f->power = static_cast<float>(p3 / 20.0);
   // A fan of no power would divide by zero: it never turns.
   f->interval = p3 > 0 ? static_cast<int>(100.0 / (p3 / 2.0)) : 1 << 30;
@@ -29,9 +31,6 @@ void CreateFan(const ActiveLine& line) {
   AddCollisionBlock(f->bodyX, f->bodyY, static_cast<int>(BlockKind::Solid));
   JoinActor(FanList, f);
 }
-const int kRegistered = RegisterActiveKind(1, &CreateFan);
-
-}  // namespace
 
 void TFan::Step() {
   if (!on) {

@@ -9,20 +9,19 @@ namespace {
 
 using namespace active_parts;
 
+}  // namespace
+
 void CreateButton(const ActiveLine& line) {
   auto b = std::make_shared<TButton>();
   b->x = static_cast<float>(line.x);
   b->y = static_cast<float>(line.y);
-  b->target = line.target;
-  b->up = line.Int(4) ? 0 : 1;
-  b->kind = line.Int(5);
-  b->duration = line.Int(6);
+  b->target = line.Int("target");
+  b->up = line.Int("pressed") ? 0 : 1;
+  b->kind = line.Int("type");
+  b->duration = line.Int("duration");
   b->stamp = Millisecs();
   JoinActor(ButtonList, b);
 }
-const int kRegistered = RegisterActiveKind(140, &CreateButton);
-
-}  // namespace
 
 void TButton::Draw() {
   DrawCell(ImgButton, x, y, up);

@@ -1,9 +1,9 @@
 #include "entities/gravity_zone.h"
 
-#include "entities/entity_lists.h"
+#include "world/level_lists.h"
 #include "entities/object_checks.h"
-#include "frame/state_dump.h"
-#include "player/player_state.h"
+#include "present/state_dump.h"
+#include "world/player_state.h"
 #include "world/level_loader.h"
 #include "world/tile_map.h"
 
@@ -14,12 +14,12 @@ BOINGLE_STATE_VALUE(GravityZones, GravityZones.size());
 namespace {
 constexpr int kTypeGravityZone = 26;
 
-void Create(const ActiveLine& l) {
-  GravityZones.push_back({l.x, l.y, l.WidthPx(), l.HeightPx(), static_cast<float>(l.Real(4)), 0});
-}
-const int kJoinedKind = RegisterActiveKind(kTypeGravityZone, &Create);
 const int kJoinedList = RegisterLevelList([] { GravityZones.clear(); });
 }  // namespace
+
+void CreateGravityZone(const ActiveLine& l) {
+  GravityZones.push_back({l.x, l.y, l.WidthPx(), l.HeightPx(), static_cast<float>(l.Real("gravity")), 0});
+}
 
 void GravityZoneChecks() {
   for (TGravityZone& z : GravityZones) {

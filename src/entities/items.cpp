@@ -1,13 +1,13 @@
 #include "entities/items.h"
 
-#include "entities/entity_lists.h"
-#include "entities/particles.h"
-#include "frame/assets.h"
-#include "frame/game_state.h"
-#include "frame/hud.h"
-#include "frame/pending_steps.h"
-#include "frame/state_dump.h"
-#include "player/player_state.h"
+#include "world/level_lists.h"
+#include "world/particles.h"
+#include "world/assets.h"
+#include "world/game_state.h"
+#include "world/progress.h"
+#include "world/sound_effects.h"
+#include "present/state_dump.h"
+#include "world/player_state.h"
 #include "present/present.h"
 #include "world/camera.h"
 #include "world/level_loader.h"
@@ -57,7 +57,7 @@ std::shared_ptr<T> MakeItem(const ActiveLine& line, ItemKind kind) {
   item->x = static_cast<float>(line.x);
   item->y = static_cast<float>(line.y);
   item->kind = static_cast<int>(kind);
-  item->target = line.target;
+  item->target = line.Int("target");
   item->w = ItemKindWidth[item->kind];
   item->h = ItemKindHeight[item->kind];
   item->stamp = Millisecs();
@@ -71,17 +71,33 @@ void Join(const std::shared_ptr<T>& item) {
   DrawList.Add(item);
 }
 
+template <class T>
+void CreateHealthPack(const ActiveLine& line, ItemKind kind) {
+  auto pack = MakeItem<T>(line, kind);
+  pack->hidden = line.Int("hidden");
+  pack->link = line.Int("link");
+  HealthPackList.Add(pack);
+  Join(pack);
+}
+
+void DrawItemImage(const TItem& item, const Image* img) {
+  if (!OnScreen(item.x, item.y, item.w, item.h)) return;
+  DrawImage(img, item.x - CameraX, item.y - CameraY, item.frame);
+}
+
+}  // namespace
+
 void CreateCoin(const ActiveLine& line) {
   auto coin = MakeItem<TCoin>(line, ItemKind::Coin);
-  coin->hidden = line.Int(4);
-  coin->link = line.link;
+  coin->hidden = line.Int("hidden");
+  coin->link = line.Int("link");
   CoinList.Add(coin);
   Join(coin);
 }
 
 void CreateStatue(const ActiveLine& line) {
   auto statue = MakeItem<TStatue>(line, ItemKind::Statue);
-  statue->index = line.Int(4);
+  statue->index = line.Int("index");
   if (statue->index >= 0 && statue->index < 3 && LevelIndex >= 0 && LevelIndex < kLevelRecords &&
       LevelRecord[LevelIndex][static_cast<int>(RecordColumn::Statue1) + statue->index]) {
     statue->foundBefore = 1;
@@ -91,28 +107,9 @@ void CreateStatue(const ActiveLine& line) {
   Join(statue);
 }
 
-template <class T>
-void CreateHealthPack(const ActiveLine& line, ItemKind kind) {
-  auto pack = MakeItem<T>(line, kind);
-  pack->hidden = line.Int(4);
-  pack->link = line.link;
-  HealthPackList.Add(pack);
-  Join(pack);
-}
 void CreateSmallHealth(const ActiveLine& line) { CreateHealthPack<TSmallHealth>(line, ItemKind::SmallHealth); }
+
 void CreateBigHealth(const ActiveLine& line) { CreateHealthPack<TBigHealth>(line, ItemKind::BigHealth); }
-
-const int kCoinKind = RegisterActiveKind(41, &CreateCoin);
-const int kStatueKind = RegisterActiveKind(42, &CreateStatue);
-const int kSmallHealthKind = RegisterActiveKind(43, &CreateSmallHealth);
-const int kBigHealthKind = RegisterActiveKind(44, &CreateBigHealth);
-
-void DrawItemImage(const TItem& item, const Image* img) {
-  if (!OnScreen(item.x, item.y, item.w, item.h)) return;
-  DrawImage(img, item.x - CameraX, item.y - CameraY, item.frame);
-}
-
-}  // namespace
 
 void TCoin::Draw() {
   if (hidden) return;

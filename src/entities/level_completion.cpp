@@ -2,13 +2,14 @@
 
 #include <cstdio>
 
-#include "frame/assets.h"
-#include "frame/game_state.h"
-#include "frame/hud.h"
-#include "frame/pending_steps.h"
-#include "frame/settings.h"
+#include "world/assets.h"
+#include "world/game_state.h"
+#include "world/progress.h"
+#include "world/level_loader.h"
+#include "world/music.h"
+#include "world/settings.h"
 #include "player/player_health.h"
-#include "player/player_state.h"
+#include "world/player_state.h"
 #include "present/present.h"
 #include "world/level_boxes.h"
 #include "world/level_reset.h"
@@ -210,5 +211,5 @@ void StoreBestTimes() {
 
 int LevelSecretFound() { return SecretFound; }
 
-#include "frame/state_dump.h"
+#include "present/state_dump.h"
 BOINGLE_STATE_VALUE(TallyState, TallyState);

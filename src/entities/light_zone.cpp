@@ -2,10 +2,10 @@
 
 #include <cstdlib>
 
-#include "entities/entity_lists.h"
+#include "world/level_lists.h"
 #include "entities/object_checks.h"
-#include "frame/state_dump.h"
-#include "player/player_state.h"
+#include "present/state_dump.h"
+#include "world/player_state.h"
 #include "world/level_loader.h"
 #include "world/tile_map.h"
 
@@ -22,19 +22,6 @@ float Number(const std::string& text, size_t from, size_t count) {
   return static_cast<float>(std::strtod(text.substr(from, count).c_str(), nullptr));
 }
 
-void Create(const ActiveLine& l) {
-  TLightZone z;
-  z.x = l.x;
-  z.y = l.y;
-  z.w = l.WidthPx();
-  z.h = l.HeightPx();
-  z.mode = l.Int(6);
-  ParseLightColour(l.Text(5), &z.toR, &z.toG, &z.toB);
-  z.span = z.mode == 0 ? z.w : l.Int(7);
-  LightZones.push_back(z);
-}
-
-const int kJoinedKind = RegisterActiveKind(kTypeLightZone, &Create);
 const int kJoinedList = RegisterLevelList([] { LightZones.clear(); });
 
 void TakeAmbientAsFrom(TLightZone& z) {
@@ -44,6 +31,18 @@ void TakeAmbientAsFrom(TLightZone& z) {
 }
 
 }  // namespace
+
+void CreateLightZone(const ActiveLine& l) {
+  TLightZone z;
+  z.x = l.x;
+  z.y = l.y;
+  z.w = l.WidthPx();
+  z.h = l.HeightPx();
+  z.mode = l.Int("mode");
+  ParseLightColour(l.Text("colour"), &z.toR, &z.toG, &z.toB);
+  z.span = z.mode == 0 ? z.w : l.Int("span");
+  LightZones.push_back(z);
+}
 
 void ParseLightColour(const std::string& text, float* r, float* g, float* b) {
   *r = Number(text, 0, 3);

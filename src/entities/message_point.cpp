@@ -1,16 +1,16 @@
 #include "entities/message_point.h"
 
-#include "entities/entity_lists.h"
+#include "world/level_lists.h"
 #include "entities/level_completion.h"
 #include "entities/text_wrap.h"
-#include "frame/assets.h"
-#include "frame/game_state.h"
-#include "frame/message_table.h"
-#include "frame/pending_steps.h"
-#include "frame/settings.h"
-#include "frame/state_dump.h"
+#include "world/assets.h"
+#include "world/game_state.h"
+#include "world/message_table.h"
+#include "world/sound_effects.h"
+#include "world/settings.h"
+#include "present/state_dump.h"
 #include "player/console.h"
-#include "player/player_state.h"
+#include "world/player_state.h"
 #include "present/present.h"
 #include "world/level_loader.h"
 #include "world/tile_map.h"
@@ -31,11 +31,6 @@ constexpr int kSfxMessageOpen = 68;
 // a message must not undo their lock.
 bool OthersLockInput() { return TitleState <= 2 || TallyState > 0 || ConsoleOpen; }
 
-void Create(const ActiveLine& l) {
-  MakeMessagePoint(l.x, l.y, l.WidthPx(), l.HeightPx(), l.Int(4), l.target, l.link, l.Int(5), l.Int(6));
-}
-
-const int kJoinedKind = RegisterActiveKind(kTypeMessagePoint, &Create);
 const int kJoinedList = RegisterLevelList([] { MessagePoints.Clear(); }, ListRole::LevelObjects);
 
 void Open(TMessagePoint& m) {
@@ -44,6 +39,10 @@ void Open(TMessagePoint& m) {
 }
 
 }  // namespace
+
+void CreateMessagePoint(const ActiveLine& l) {
+  MakeMessagePoint(l.x, l.y, l.WidthPx(), l.HeightPx(), l.Int("number"), l.Int("target"), l.Int("link"), l.Int("box_x"), l.Int("box_y"));
+}
 
 std::shared_ptr<TMessagePoint> MakeMessagePoint(int x, int y, int w, int h, int message, int target, int link,
                                                 int offsetX, int offsetY) {

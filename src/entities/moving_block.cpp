@@ -9,21 +9,20 @@ namespace {
 
 using namespace active_parts;
 
+}  // namespace
+
 void CreateMovingBlock(const ActiveLine& line) {
   auto m = std::make_shared<TMovingBlock>();
   m->x = m->startX = static_cast<float>(line.x);
   m->y = m->startY = static_cast<float>(line.y);
-  m->width = line.wTiles;
-  m->height = line.hTiles;
-  m->endX = static_cast<float>(line.Int(4));
-  m->endY = static_cast<float>(line.Int(5));
+  m->width = line.Int("w");
+  m->height = line.Int("h");
+  m->endX = static_cast<float>(line.Int("end_x"));
+  m->endY = static_cast<float>(line.Int("end_y"));
   // Zero steps would divide by zero and never turn back.
-  m->steps = line.Int(6) > 0 ? line.Int(6) : 1;
+  m->steps = line.Int("steps") > 0 ? line.Int("steps") : 1;
   JoinActor(MovingBlockList, m);
 }
-const int kRegistered = RegisterActiveKind(5, &CreateMovingBlock);
-
-}  // namespace
 
 void TMovingBlock::Step() {
   if (!returning) {

@@ -1,11 +1,11 @@
-// The hero's checks against every kind of level object, once per physics
-// sub-step, in a fixed order. Each kind provides its check; a kind not yet in
-// the game has a do-nothing stand-in.
+// The checks the level's objects make against the hero once per physics
+// sub-step, and their contacts with his probes. The physics runs them
+// through its hook table (player/object_hooks.h), in the order the game
+// wires them in.
 #pragma once
 
 void LightZoneChecks();
 void GravityZoneChecks();
-void CometZoneChecks();
 void SpringChecks();
 void ShakeZoneChecks();
 void FanChecks();
@@ -14,3 +14,7 @@ void ButtonChecks();
 void TriggerZoneChecks();
 void WaterChecks();  // sets or clears the in-water flag
 void SpikeChecks();
+
+void MovingBlockContacts();     // pushes the hero out of moving blocks
+void FallingBlockContacts();    // starts falling platforms
+void BreakableBlockContacts();  // breaks at most one block

@@ -1,9 +1,9 @@
 #include "entities/screen_shake.h"
 
-#include "entities/entity_lists.h"
+#include "world/level_lists.h"
 #include "entities/object_checks.h"
-#include "frame/state_dump.h"
-#include "player/player_state.h"
+#include "present/state_dump.h"
+#include "world/player_state.h"
 #include "present/present.h"
 #include "world/level_loader.h"
 #include "world/tile_map.h"
@@ -28,23 +28,6 @@ void Roll() {
   ShakeOffsetY = Rand(-ShakeAmplitude, ShakeAmplitude);
 }
 
-void Create(const ActiveLine& l) {
-  auto z = std::make_shared<TShakeZone>();
-  z->x = static_cast<float>(l.x);
-  z->y = static_cast<float>(l.y);
-  z->w = l.WidthPx();
-  z->h = l.HeightPx();
-  z->target = l.target;
-  z->kind = l.Int(5);
-  z->a = l.Int(6);
-  z->b = l.Int(7);
-  z->stamp = Millisecs();
-  ShakeZones.Add(z);
-  LevelObjects.Add(z);
-  DrawList.Add(z);
-}
-
-const int kJoinedKind = RegisterActiveKind(kTypeShakeZone, &Create);
 // A shake never outlives its level.
 const int kJoinedList = RegisterLevelList(
     [] {
@@ -54,6 +37,22 @@ const int kJoinedList = RegisterLevelList(
     ListRole::LevelObjects);
 
 }  // namespace
+
+void CreateShakeZone(const ActiveLine& l) {
+  auto z = std::make_shared<TShakeZone>();
+  z->x = static_cast<float>(l.x);
+  z->y = static_cast<float>(l.y);
+  z->w = l.WidthPx();
+  z->h = l.HeightPx();
+  z->target = l.Int("target");
+  z->kind = l.Int("mode");
+  z->a = l.Int("ms");
+  z->b = l.Int("amplitude");
+  z->stamp = Millisecs();
+  ShakeZones.Add(z);
+  LevelObjects.Add(z);
+  DrawList.Add(z);
+}
 
 void StartShake(int mode, int a, int b) {
   int now = Millisecs();

@@ -11,19 +11,18 @@ using namespace active_parts;
 
 constexpr int kSpikeHurt = 20;
 
+}  // namespace
+
 void CreateSpikes(const ActiveLine& line) {
   auto s = std::make_shared<TSpikes>();
   s->x = static_cast<float>(line.x);
   s->y = static_cast<float>(line.y);
-  s->width = line.wTiles;
-  s->height = line.hTiles;
-  s->direction = line.Int(4);
-  s->hidden = line.Int(5);
+  s->width = line.Int("w");
+  s->height = line.Int("h");
+  s->direction = line.Int("direction");
+  s->hidden = line.Int("hidden");
   JoinActor(SpikesList, s);
 }
-const int kRegistered = RegisterActiveKind(47, &CreateSpikes);
-
-}  // namespace
 
 void TSpikes::Draw() {
   if (hidden) return;

@@ -12,18 +12,17 @@ using namespace active_parts;
 constexpr int kSpringFrameMs = 10;
 constexpr int kSpringLastFrame = 7;
 
+}  // namespace
+
 void CreateSpring(const ActiveLine& line) {
   auto s = std::make_shared<TSpring>();
   s->x = static_cast<float>(line.x);
   s->y = static_cast<float>(line.y);
-  s->strength = static_cast<float>(line.Real(4));
-  s->direction = line.Int(5);
+  s->strength = static_cast<float>(line.Real("strength"));
+  s->direction = line.Int("direction");
   s->stamp = Millisecs();
   JoinActor(SpringList, s);
 }
-const int kRegistered = RegisterActiveKind(0, &CreateSpring);
-
-}  // namespace
 
 void TSpring::Step() {
   int now = Millisecs();

@@ -11,18 +11,17 @@ using namespace active_parts;
 
 constexpr float kTeleportLift = -4.0f;
 
+}  // namespace
+
 void CreateTeleport(const ActiveLine& line) {
   auto t = std::make_shared<TTeleport>();
   t->x = static_cast<float>(line.x);
   t->y = static_cast<float>(line.y);
-  t->enabled = line.Int(4);
-  t->pad = line.target;
-  t->destination = line.link;
+  t->enabled = line.Int("enabled");
+  t->pad = line.Int("pad");
+  t->destination = line.Int("destination");
   JoinActor(TeleportList, t);
 }
-const int kRegistered = RegisterActiveKind(2, &CreateTeleport);
-
-}  // namespace
 
 void TTeleport::Draw() {
   DrawCell(ImgTeleport, x, y, 0);

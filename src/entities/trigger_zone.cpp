@@ -9,19 +9,18 @@ namespace {
 
 using namespace active_parts;
 
+}  // namespace
+
 void CreateTriggerZone(const ActiveLine& line) {
   auto z = std::make_shared<TTriggerZone>();
   z->x = static_cast<float>(line.x);
   z->y = static_cast<float>(line.y);
-  z->target = line.target;
+  z->target = line.Int("target");
   z->w = line.WidthPx();
   z->h = line.HeightPx();
   z->stamp = Millisecs();
   JoinActor(TriggerZoneList, z);
 }
-const int kRegistered = RegisterActiveKind(141, &CreateTriggerZone);
-
-}  // namespace
 
 void TTriggerZone::Kill() {
   FireLink(target);

@@ -1,10 +1,10 @@
 #include "entities/tv_zone.h"
 
-#include "entities/entity_lists.h"
-#include "frame/assets.h"
-#include "frame/pending_steps.h"
-#include "frame/state_dump.h"
-#include "player/player_state.h"
+#include "world/level_lists.h"
+#include "world/assets.h"
+#include "world/sound_effects.h"
+#include "present/state_dump.h"
+#include "world/player_state.h"
 #include "present/present.h"
 #include "world/level_loader.h"
 #include "world/tile_map.h"
@@ -18,21 +18,21 @@ namespace {
 constexpr int kTypeTVZone = 22;
 constexpr int kSfxTVNoise = 64;
 
-void Create(const ActiveLine& l) {
-  TTVZone z;
-  z.x = l.x;
-  z.y = l.y;
-  z.w = l.WidthPx();
-  z.h = l.HeightPx();
-  z.duration = l.Text(4).empty() ? 50 : l.Int(4);
-  TVZones.push_back(z);
-}
-const int kJoinedKind = RegisterActiveKind(kTypeTVZone, &Create);
 const int kJoinedList = RegisterLevelList([] {
   TVZones.clear();
   TVOverlayOn = 0;
 });
 }  // namespace
+
+void CreateTVZone(const ActiveLine& l) {
+  TTVZone z;
+  z.x = l.x;
+  z.y = l.y;
+  z.w = l.WidthPx();
+  z.h = l.HeightPx();
+  z.duration = l.Text("duration").empty() ? 50 : l.Int("duration");
+  TVZones.push_back(z);
+}
 
 void StartTVOverlay(int durationMs) {
   TVOverlayOn = 1;

@@ -13,18 +13,17 @@ using namespace active_parts;
 constexpr int kWaterFrames = 32;
 constexpr int kWaterFrameMs = 100;
 
+}  // namespace
+
 void CreateWater(const ActiveLine& line) {
   auto w = std::make_shared<TWater>();
   w->x = static_cast<float>(line.x);
   w->y = static_cast<float>(line.y);
-  w->width = line.wTiles;
-  w->height = line.hTiles;
+  w->width = line.Int("w");
+  w->height = line.Int("h");
   WaterList.Add(w);
   LevelObjects.Add(w);
 }
-const int kRegistered = RegisterActiveKind(4, &CreateWater);
-
-}  // namespace
 
 void WaterChecks() {
   InWater = 0;

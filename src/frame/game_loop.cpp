@@ -8,12 +8,16 @@
 #include <iostream>
 
 #include "entities/level_completion.h"
-#include "frame/assets.h"
-#include "frame/game_state.h"
+#include "world/assets.h"
+#include "world/game_state.h"
 #include "frame/hud.h"
-#include "frame/pending_steps.h"
+#include "world/area.h"
+#include "world/level_loader.h"
+#include "world/level_reset.h"
+#include "world/music.h"
+#include "world/save_game.h"
 #include "frame/screens.h"
-#include "frame/settings.h"
+#include "world/settings.h"
 #include "present/present.h"
 
 extern char** environ;
@@ -44,9 +48,7 @@ void KeepSettings() {
 
 }  // namespace
 
-std::string ChooseLevelFromList();  // the developer level list
-
-__attribute__((weak)) std::string ChooseLevelFromList() { return ""; }
+LevelListFn ChooseLevelFromList = nullptr;
 
 std::string LevelFileFor(int levelId) {
   if (levelId == kLevelIdCommandLine) return CommandLineLevel;
@@ -69,28 +71,34 @@ void RunGame() {
   while (GameState != GameStateId::Quit) {
     KeepSettings();
     SaveSlot(CurrentSlot);
-    switch (GameState) {
-      case GameStateId::Menu: RunMenu(); break;
-      case GameStateId::Level: PlayLevel(LevelId); break;
-      case GameStateId::LevelList:
-        GameState = GameStateId::Level;
-        LevelId = kLevelIdList;
-        break;
-      default:
-        if (ScreenRoutine r = ScreenFor(GameState))
-          r();
-        else
-          RunPlaceholderScreen(GameState);
-        break;
+    if (ScreenRoutine routine = ScreenFor(GameState)) {
+      routine();
+    } else {
+      std::cerr << "boingle: game state " << GameState << " has no screen; the game ends here\n";
+      GameState = GameStateId::Quit;
     }
   }
   SaveSettings();
+}
+
+void RunLevelState() {
+  PlayLevel(LevelId);
+}
+
+void RunLevelListState() {
+  GameState = GameStateId::Level;
+  LevelId = kLevelIdList;
 }
 
 void PlayLevel(int levelId) {
   LevelId = levelId;
   std::string file;
   if (levelId == kLevelIdList) {
+    if (!ChooseLevelFromList) {
+      ShowNoticesOnScreen({"The level list is not part of this game yet.", "", "Press any key."});
+      GameState = GameStateId::Menu;
+      return;
+    }
     file = ChooseLevelFromList();
     if (file.empty()) {
       // No list to choose from: back to the menu rather than asking forever.

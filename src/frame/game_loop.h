@@ -6,7 +6,14 @@
 void RunGame();
 void PlayLevel(int levelId);
 void RunLevelFrames();
-void RunMenu();
+// The routines of game states 3 (a level) and 6 (the developer level list).
+void RunLevelState();
+void RunLevelListState();
+
+// The developer level list: the file chosen, or empty for none. Null until
+// the list is part of the game.
+using LevelListFn = std::string (*)();
+extern LevelListFn ChooseLevelFromList;
 
 // The level file a level id plays (empty for the developer list and unknown
 // ids), and the game state that follows it.

@@ -2,19 +2,11 @@
 
 #include <string>
 
-#include "frame/assets.h"
-#include "frame/pending_steps.h"
-#include "player/player_state.h"
+#include "world/assets.h"
+#include "world/camera.h"
+#include "world/player_state.h"
 #include "present/present.h"
 
-int Lives = 10;
-int Health = 5;
-int MaxHealth = 5;
-int Coins = 0;
-int Score = 0;
-int ScoreShown = 0;
-int LevelTime = 999;
-int StatuesFound[3] = {0, 0, 0};
 float HudAlpha = 1.0f;
 
 namespace {
@@ -23,9 +15,6 @@ int g_timerTime = 0;
 constexpr int kTimerStepMs = 500;
 constexpr int kRollStepMs = 50;
 }  // namespace
-
-void AddScore(int points) { Score += points; }
-void AddTimeBonus() { Score += LevelTime; }
 
 void ResetLevelTime() {
   LevelTime = 999;
@@ -84,12 +73,3 @@ void DrawHud() {
   SetAlpha(1);
 }
 
-void DrawBox(float x, float y, float w, float h) {
-  DrawLine(x, y, x + w - 1, y);
-  DrawLine(x, y, x, y + h - 1);
-  DrawLine(x + w - 1, y, x + w - 1, y + h - 1);
-  DrawLine(x, y + h - 1, x + w - 1, y + h - 1);
-}
-
-#include "frame/state_dump.h"
-BOINGLE_STATE_VALUE(StatuesFound, StatuesFound[0] + StatuesFound[1] + StatuesFound[2]);

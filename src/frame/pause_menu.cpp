@@ -1,10 +1,11 @@
 #include "frame/pause_menu.h"
 
-#include "frame/assets.h"
-#include "frame/game_state.h"
+#include "world/assets.h"
+#include "world/game_state.h"
 #include "frame/hud.h"
-#include "frame/pending_steps.h"
-#include "frame/settings.h"
+#include "world/music.h"
+#include "world/sound_effects.h"
+#include "world/settings.h"
 #include "present/present.h"
 
 int PauseState = 0;

@@ -1,38 +1,17 @@
 #include "frame/screens.h"
 
-#include <map>
 #include <string>
 
-#include "frame/assets.h"
-#include "frame/game_state.h"
-#include "frame/hud.h"
-#include "frame/pending_steps.h"
-#include "frame/settings.h"
+#include "world/assets.h"
+#include "world/game_state.h"
+#include "frame/game_loop.h"
+#include "frontend/menu_level.h"
+#include "world/progress.h"
+#include "world/save_game.h"
+#include "world/settings.h"
 #include "present/present.h"
 
 namespace {
-
-std::map<int, ScreenRoutine>& Routines() {
-  static std::map<int, ScreenRoutine> routines;
-  return routines;
-}
-
-const char* ScreenName(int state) {
-  switch (state) {
-    case GameStateId::WorldMap: return "World map";
-    case GameStateId::Credits: return "Credits";
-    case GameStateId::TitleSplash: return "Title splash";
-    case GameStateId::TvIntro: return "TV intro";
-    case GameStateId::RetroIntro: return "Retro intro";
-    case GameStateId::GardenIntro: return "Waking up";
-    case GameStateId::NewWorldIntro: return "The new world";
-    case GameStateId::FirstCutscene: return "The villains";
-    case GameStateId::ToBeContinued: return "To be Continued...";
-    case GameStateId::GameOver: return "Game over";
-    case GameStateId::Continue: return "Continue?";
-    default: return "Unknown screen";
-  }
-}
 
 // The levels of the world map, for the stand-in map's list.
 const char* const kMapLevels[14] = {"Forest I", "Ghost I", "Forest II", "Desert I", "Temple I",
@@ -83,16 +62,48 @@ void LeaveScreen(int state, bool escape, int mapChoice) {
   }
 }
 
-}  // namespace
-
-int RegisterScreen(int gameState, ScreenRoutine routine) {
-  Routines()[gameState] = routine;
-  return 0;
+template <int State>
+void StandIn() {
+  RunPlaceholderScreen(State);
 }
 
+struct ScreenRow {
+  int state;
+  const char* name;
+  ScreenRoutine routine;
+};
+
+// Every game state and its routine. The stand-ins go as their screens land.
+const ScreenRow kScreens[] = {
+    {GameStateId::Menu, "Main menu", &RunMenu},
+    {GameStateId::WorldMap, "World map", &StandIn<GameStateId::WorldMap>},
+    {GameStateId::Level, "Level", &RunLevelState},
+    {GameStateId::LevelList, "Level list", &RunLevelListState},
+    {GameStateId::Credits, "Credits", &StandIn<GameStateId::Credits>},
+    {GameStateId::TitleSplash, "Title splash", &StandIn<GameStateId::TitleSplash>},
+    {GameStateId::TvIntro, "TV intro", &StandIn<GameStateId::TvIntro>},
+    {GameStateId::RetroIntro, "Retro intro", &StandIn<GameStateId::RetroIntro>},
+    {GameStateId::GardenIntro, "Waking up", &StandIn<GameStateId::GardenIntro>},
+    {GameStateId::NewWorldIntro, "The new world", &StandIn<GameStateId::NewWorldIntro>},
+    {GameStateId::FirstCutscene, "The villains", &StandIn<GameStateId::FirstCutscene>},
+    {GameStateId::ToBeContinued, "To be Continued...", &StandIn<GameStateId::ToBeContinued>},
+    {GameStateId::GameOver, "Game over", &StandIn<GameStateId::GameOver>},
+    {GameStateId::Continue, "Continue?", &StandIn<GameStateId::Continue>},
+};
+
+
+}  // namespace
+
 ScreenRoutine ScreenFor(int gameState) {
-  auto it = Routines().find(gameState);
-  return it == Routines().end() ? nullptr : it->second;
+  for (const ScreenRow& row : kScreens)
+    if (row.state == gameState) return row.routine;
+  return nullptr;
+}
+
+const char* ScreenName(int gameState) {
+  for (const ScreenRow& row : kScreens)
+    if (row.state == gameState) return row.name;
+  return "unknown screen";
 }
 
 void RunPlaceholderScreen(int state) {

@@ -1,16 +1,14 @@
-// The routines of the game states. Each screen registers its routine for its
-// state number; a state whose screen is not built yet runs a plain stand-in
-// loop, so scripts and frame budgets still work and the game can go on.
+// The routine of every game state: one table, so that a reader sees every
+// screen of the game in one place and a state without a routine is named
+// when the game meets it instead of doing nothing.
 #pragma once
 
 using ScreenRoutine = void (*)();
 
-int RegisterScreen(int gameState, ScreenRoutine routine);
+// The routine of a game state, or null when there is none.
 ScreenRoutine ScreenFor(int gameState);
+const char* ScreenName(int gameState);
 
-// The stand-in: names the screen, leaves with Space or Escape for the state
-// that screen would lead to.
+// The stand-in of a screen not built yet: it names the screen and leaves with
+// Space or Escape for the state that screen would lead to.
 void RunPlaceholderScreen(int gameState);
-
-#define BOINGLE_SCREEN(state, routine) \
-  static const int boingle_screen_##routine = RegisterScreen(state, &routine)

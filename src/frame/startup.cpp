@@ -1,12 +1,20 @@
 #include "frame/startup.h"
 
+#include <string>
+#include <vector>
+
+#include "entities/screen_shake.h"
+#include "frame/game_wiring.h"
+
 #include <iostream>
 #include <string>
 
-#include "frame/assets.h"
-#include "frame/game_state.h"
-#include "frame/pending_steps.h"
-#include "frame/settings.h"
+#include "world/assets.h"
+#include "world/game_state.h"
+#include "present/music_library.h"
+#include "world/music.h"
+#include "world/sound_effects.h"
+#include "world/settings.h"
 #include "present/present.h"
 
 namespace {
@@ -124,5 +132,10 @@ void StartUp() {
   AskViewingMode();
   SetBlend(BLEND_ALPHA);
   SetMaskColor(255, 0, 255);
-  ShowNotices(LoadCatalogue());
+  std::vector<std::string> notices = LoadCatalogue();
+  StopScreenShake();
+  // A table left unfilled is a mistake in the build, not in the content: say
+  // which, rather than let a level run with an object kind or a hook missing.
+  for (const std::string& missing : MissingWiring()) notices.push_back("Not wired in: " + missing);
+  ShowNotices(notices);
 }

@@ -4,11 +4,11 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "frame/assets.h"
-#include "frame/game_state.h"
-#include "frame/hud.h"
-#include "frame/settings.h"
-#include "player/player_state.h"
+#include "world/assets.h"
+#include "world/game_state.h"
+#include "world/progress.h"
+#include "world/settings.h"
+#include "world/player_state.h"
 #include "present/present.h"
 
 int ConsoleOpen = 0;

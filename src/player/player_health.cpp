@@ -1,10 +1,11 @@
 #include "player/player_health.h"
 
-#include "entities/particles.h"
-#include "frame/game_state.h"
-#include "frame/hud.h"
-#include "frame/pending_steps.h"
-#include "player/player_state.h"
+#include "world/particles.h"
+#include "world/game_state.h"
+#include "world/progress.h"
+#include "world/music.h"
+#include "world/sound_effects.h"
+#include "world/player_state.h"
 #include "present/present.h"
 #include "world/level_reset.h"
 

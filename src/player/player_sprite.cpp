@@ -1,9 +1,8 @@
 #include "player/player_sprite.h"
 
-#include "frame/assets.h"
-#include "frame/pending_steps.h"
+#include "world/assets.h"
 #include "player/player_health.h"
-#include "player/player_state.h"
+#include "world/player_state.h"
 #include "world/area.h"
 #include "world/camera.h"
 #include "world/tile_map.h"
@@ -16,7 +15,6 @@ float Tilt = 0;
 Image* PlayerSprite = nullptr;
 
 namespace {
-const int kSpriteHook = (SetPlayerSpriteHook(&LoadPlayerSprite), 0);
 constexpr int kFrameMs = 100;
 constexpr int kLastBounceFrame = 5;
 constexpr int kLastDashFrame = 7;

@@ -1,14 +1,14 @@
 #include "player/pogo_physics.h"
 
-#include "entities/particles.h"
-#include "entities/level_completion.h"
-#include "frame/game_state.h"
-#include "frame/pending_steps.h"
-#include "frame/settings.h"
+#include "world/particles.h"
+#include "world/game_state.h"
+#include "world/area.h"
+#include "world/sound_effects.h"
+#include "world/settings.h"
 #include "player/object_hooks.h"
 #include "player/player_health.h"
 #include "player/player_sprite.h"
-#include "player/player_state.h"
+#include "world/player_state.h"
 #include "present/present.h"
 #include "world/tile_map.h"
 
@@ -30,6 +30,7 @@ constexpr int kSfxDash = 7;
 constexpr int kSfxCrushed = 56;
 
 int g_retroTime = 0;
+int g_retroAttackHits = 0;
 
 bool Overlaps(const Box& p, float x1, float y1, float x2, float y2) {
   return BoxesOverlap(p.left, p.top, p.right, p.bottom, x1, y1, x2, y2) != 0;
@@ -75,9 +76,9 @@ void SubStep() {
   P_Y += P_YS / kSubSteps;
   UpdateProbes();
   BlockContacts(true);
-  MovingBlockContacts();
-  FallingBlockContacts();
-  MenuButtonContacts();
+  PlayerHooks.movingBlockContacts();
+  PlayerHooks.fallingBlockContacts();
+  PlayerHooks.menuButtonContacts();
   if (FloorContact && CeilingContact) {
     HurtPlayer(20);
     PlaySfx(kSfxCrushed, 0);
@@ -101,7 +102,7 @@ void SubStep() {
     EmitSmallDust(static_cast<int>(P_X), static_cast<int>(P_Y), 2);
     if (FloorContact) EmitBigDust(static_cast<int>(P_X), static_cast<int>(P_Y), 10);
   }
-  BreakableBlockContacts();
+  PlayerHooks.breakableBlockContacts();
   if (FloorContact) {
     HighUsed = 0;
     DashFlag = 0;
@@ -137,13 +138,12 @@ void SubStep() {
   }
   PlayerObjectChecks();
   FloorContact = CeilingContact = LeftWallContact = RightWallContact = 0;
-  ExitBoxCheck();
+  PlayerHooks.exitBoxCheck();
 }
 
 }  // namespace
 
 void PlayerPhysicsStep() {
-  GatherKeys();
   if (LeftDown) {
     if (P_XS > -P_XS_MAX) P_XS -= P_XS_RATE;
     Facing = 1;
@@ -188,12 +188,13 @@ void PlayerPhysicsStep() {
 }
 
 void RetroPlayerStep() {
+  // The keys are read every frame but the retro hero moves only every
+  // 100 ms: an Attack tap between two of his steps waits for the next one.
+  g_retroAttackHits += AttackHit;
   int now = Millisecs();
   if (now - g_retroTime <= kRetroStepMs) return;
   P_PrevX = P_X;
   P_PrevY = P_Y;
-  // While input is locked the previous snapshot stays.
-  if (!InputLocked) GatherKeys();
   P_XS = LeftDown ? -8.0f : (RightDown ? 8.0f : 0.0f);
   P_X += P_XS;
   if (RetroRiseCounter > 0) {
@@ -221,13 +222,14 @@ void RetroPlayerStep() {
   }
   if (FloorContact && DownDown) RetroRiseCounter = 5;
   if (FloorContact && UpDown) RetroRiseCounter = 30;
-  if (AttackHit) {
+  if (g_retroAttackHits) {
     P_YS = 8;
     RetroDashFlag = 1;
     RetroRiseCounter = 0;
   }
   if (FloorContact) RetroDashFlag = 0;
-  ExitBoxCheck();
+  PlayerHooks.exitBoxCheck();
   FloorContact = CeilingContact = LeftWallContact = RightWallContact = 0;
   g_retroTime = now;
+  g_retroAttackHits = 0;
 }

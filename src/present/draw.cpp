@@ -197,6 +197,13 @@ void DrawOval(float x, float y, float w, float h) {
   Submit(oval, v);
 }
 
+void DrawBox(float x, float y, float w, float h) {
+  DrawLine(x, y, x + w - 1, y);
+  DrawLine(x, y, x, y + h - 1);
+  DrawLine(x + w - 1, y, x + w - 1, y + h - 1);
+  DrawLine(x, y + h - 1, x + w - 1, y + h - 1);
+}
+
 void DrawLine(float x1, float y1, float x2, float y2) {
   // A line covers the pixels of both end points: it runs between pixel centres
   // and reaches half a pixel beyond each, as wide as the line width.

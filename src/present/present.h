@@ -199,6 +199,8 @@ void DrawImageRect(const Image* img, float x, float y, int sx, int sy, int sw, i
 // Primitives and text.
 void DrawRect(float x, float y, float w, float h);
 void DrawLine(float x1, float y1, float x2, float y2);
+// A one-pixel outline whose lines include their last pixels.
+void DrawBox(float x, float y, float w, float h);
 void DrawOval(float x, float y, float w, float h);
 Font* LoadFont(const std::string& path, int size, int style = 4);
 void DrawText(const std::string& text, float x, float y);

@@ -2,8 +2,8 @@
 
 #include <cctype>
 
-#include "entities/entity_lists.h"
-#include "player/player_state.h"
+#include "world/level_lists.h"
+#include "world/player_state.h"
 #include "present/present.h"
 #include "world/tile_map.h"
 
@@ -118,3 +118,6 @@ void ResetAreaState() {
   ImageSetFolder = "Forest/";
   ImageSetSequence = 0;
 }
+
+#include "present/state_dump.h"
+BOINGLE_STATE_VALUE(AreaIndex, AreaIndex);

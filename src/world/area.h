@@ -52,8 +52,8 @@ std::string AreaTilesetName(int n);
 // Frame 0 of the set's picture with its top-left at (x, y).
 void DrawImageSet(const TImageSet& set, float x, float y);
 
-// The hero's part of selecting an area: his normal or retro sprite. The hero's
-// drawing code installs it; until then nothing is loaded.
+// The hero's part of selecting an area: his normal or retro sprite. The game
+// wires the hero's drawing code in at start-up.
 using PlayerSpriteFn = void (*)(bool retro);
 void SetPlayerSpriteHook(PlayerSpriteFn fn);
 

@@ -1,7 +1,7 @@
 #include "world/camera.h"
 
-#include "entities/entity_lists.h"
-#include "player/player_state.h"
+#include "world/level_lists.h"
+#include "world/player_state.h"
 #include "world/level_loader.h"
 #include "world/tile_map.h"
 
@@ -128,12 +128,11 @@ void ResetCamera() {
   CameraMode = static_cast<int>(CameraModeId::Follow);
 }
 
-namespace {
-
 void CreateCameraZone(const ActiveLine& line) {
-  AddCameraZone(line.x, line.y, line.WidthPx(), line.HeightPx(), line.Int(4), line.Int(5));
+  AddCameraZone(line.x, line.y, line.WidthPx(), line.HeightPx(), line.Int("mode"), line.Int("value"));
 }
 
-[[maybe_unused]] const int kCameraZoneKind = RegisterActiveKind(25, &CreateCameraZone);
-
-}  // namespace
+#include "present/state_dump.h"
+BOINGLE_STATE_VALUE(CameraX, CameraX);
+BOINGLE_STATE_VALUE(CameraY, CameraY);
+BOINGLE_STATE_VALUE(CameraMode, CameraMode);

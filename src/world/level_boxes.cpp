@@ -17,8 +17,11 @@ TLevelBox BoxOf(const ActiveLine& line) {
 }
 
 // Field 4 other than 0 carries a second exit box that nothing uses.
+
+}  // namespace
+
 void CreateExitBox(const ActiveLine& line) {
-  if (line.Int(4) == 0) LevelExitBox = BoxOf(line);
+  if (line.Int("spare") == 0) LevelExitBox = BoxOf(line);
 }
 
 void CreateWarpBox(const ActiveLine& line) {
@@ -26,7 +29,7 @@ void CreateWarpBox(const ActiveLine& line) {
 }
 
 void CreateTimerGate(const ActiveLine& line) {
-  int which = line.Int(4);
+  int which = line.Int("gate");
   if (which == 0)
     TimerStartGate = BoxOf(line);
   else if (which == 1)
@@ -36,13 +39,6 @@ void CreateTimerGate(const ActiveLine& line) {
 void CreateSecretBox(const ActiveLine& line) {
   SecretBox = BoxOf(line);
 }
-
-[[maybe_unused]] const int kExit = RegisterActiveKind(121, &CreateExitBox);
-[[maybe_unused]] const int kWarp = RegisterActiveKind(122, &CreateWarpBox);
-[[maybe_unused]] const int kGate = RegisterActiveKind(123, &CreateTimerGate);
-[[maybe_unused]] const int kSecret = RegisterActiveKind(143, &CreateSecretBox);
-
-}  // namespace
 
 void ResetLevelBoxes() {
   LevelExitBox = kNoBox;

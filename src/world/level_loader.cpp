@@ -2,12 +2,14 @@
 
 #include <iostream>
 #include <map>
+#include <set>
 
-#include "entities/entity_lists.h"
-#include "player/player_state.h"
+#include "world/level_lists.h"
+#include "world/player_state.h"
 #include "present/present.h"
 #include "world/area.h"
 #include "world/level_fields.h"
+#include "world/object_kinds.h"
 #include "world/level_reset.h"
 #include "world/tile_map.h"
 
@@ -18,20 +20,13 @@ int LevelMusic = 0;
 
 namespace {
 
-constexpr int kPlayerStart = 120;
-constexpr int kActiveFields = 11;
+constexpr int kFirstNamedField = 4;
+constexpr int kLastField = 11;
 
 std::map<int, CreatorFn>& Creators() {
   static std::map<int, CreatorFn> creators;
   return creators;
 }
-
-// The hero's feet go to the start point; a later start line wins.
-void CreatePlayerStart(const ActiveLine& line) {
-  SetPlayerPosition(static_cast<float>(line.x), static_cast<float>(line.y));
-}
-
-[[maybe_unused]] const int kStartKind = RegisterActiveKind(kPlayerStart, &CreatePlayerStart);
 
 // Reads the lines of one list until its marker. The end of the file ends the
 // list too (and, since every later read also meets the end, every later list):
@@ -94,12 +89,10 @@ void ReadActiveLine(const std::string& text) {
   line.x = IntField(text, 1);
   line.y = IntField(text, 2);
   line.type = IntField(text, 3);
-  for (int k = 0; k < 4; ++k) line.param[k] = Field(text, ',', 4 + k);
-  line.target = IntField(text, 8);
-  line.link = IntField(text, 9);
-  line.wTiles = IntField(text, 10);
-  line.hTiles = IntField(text, kActiveFields);
-  if (CreatorFn fn = ActiveKindCreator(line.type)) fn(line);
+  line.kind = FindObjectKind(line.type);
+  if (!line.kind) return;
+  for (int n = kFirstNamedField; n <= kLastField; ++n) line.field[n - kFirstNamedField] = Field(text, ',', n);
+  if (CreatorFn fn = KindCreator(line.type)) fn(line);
 }
 
 const std::string& EmptyText() {
@@ -109,22 +102,33 @@ const std::string& EmptyText() {
 
 }  // namespace
 
-int ActiveLine::Int(int field) const {
-  return LenientInt(Text(field));
+int ActiveLine::Int(const char* name) const {
+  return LenientInt(Text(name));
 }
-double ActiveLine::Real(int field) const {
-  return LenientReal(Text(field));
+double ActiveLine::Real(const char* name) const {
+  return LenientReal(Text(name));
 }
-const std::string& ActiveLine::Text(int field) const {
-  return field >= 4 && field <= 7 ? param[field - 4] : EmptyText();
+const std::string& ActiveLine::Text(const char* name) const {
+  int n = kind ? KindFieldNumber(*kind, name) : 0;
+  if (n < kFirstNamedField || n > kLastField) {
+    static std::set<std::string> said;
+    if (said.insert(std::to_string(type) + name).second)
+      std::cerr << "boingle: object kind " << type << " has no field \"" << name << "\"\n";
+    return EmptyText();
+  }
+  return field[n - kFirstNamedField];
 }
 
-int RegisterActiveKind(int typeCode, CreatorFn fn) {
+// The hero's feet go to the start point; a later start line wins.
+void CreatePlayerStart(const ActiveLine& line) {
+  SetPlayerPosition(static_cast<float>(line.x), static_cast<float>(line.y));
+}
+
+void SetKindCreator(int typeCode, CreatorFn fn) {
   Creators()[typeCode] = fn;
-  return typeCode;
 }
 
-CreatorFn ActiveKindCreator(int typeCode) {
+CreatorFn KindCreator(int typeCode) {
   auto it = Creators().find(typeCode);
   return it == Creators().end() ? nullptr : it->second;
 }

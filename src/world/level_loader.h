@@ -24,30 +24,34 @@ constexpr const char* kCollisionMarker = "COLLISION_LIST";
 constexpr const char* kActiveMarker = "ACTIVE_LIST";
 constexpr const char* kEndMarker = "FIN! :D";
 
-// One line of the active list. Fields 4 to 7 mean something different for
-// every kind, so they are kept as text; each creator reads them its way.
-struct ActiveLine {
-  int x = 0, y = 0;      // fields 1 and 2
-  int type = 0;          // field 3
-  std::string param[4];  // fields 4 to 7, as they stand
-  int target = 0;        // field 8: link fired when killed, collected or pressed
-  int link = 0;          // field 9: link listened to
-  int wTiles = 0;        // field 10
-  int hTiles = 0;        // field 11
+struct ObjectKindRow;
 
-  // Field 4 to 7 read as a whole number, a real or text.
-  int Int(int field) const;
-  double Real(int field) const;
-  const std::string& Text(int field) const;
-  int WidthPx() const { return wTiles * 32; }
-  int HeightPx() const { return hTiles * 32; }
+// One line of the active list. Fields 4 to 11 mean something different for
+// every kind: they are kept as text and read by the names the kind table
+// (world/object_kinds.h) gives them.
+struct ActiveLine {
+  int x = 0, y = 0;  // fields 1 and 2
+  int type = 0;      // field 3
+  const ObjectKindRow* kind = nullptr;  // the type's row
+  std::string field[8];                 // fields 4 to 11, as they stand
+
+  // A named field read as a whole number, a real or text. A name the kind
+  // does not have reads as empty (and says so once on standard error: it is
+  // a mistake in the creator, not in the level).
+  int Int(const char* name) const;
+  double Real(const char* name) const;
+  const std::string& Text(const char* name) const;
+  // Fields "w" and "h" are in tiles.
+  int WidthPx() const { return Int("w") * 32; }
+  int HeightPx() const { return Int("h") * 32; }
 };
 
-// Each object kind registers the creator of its type code; a code nobody has
-// registered creates nothing. Registering a code again replaces its creator.
+// Creating the objects of a type code belongs to the kinds above the level
+// world; the game fills this table from the kind table at start-up. A code
+// without a creator creates nothing.
 using CreatorFn = void (*)(const ActiveLine& line);
-int RegisterActiveKind(int typeCode, CreatorFn fn);
-CreatorFn ActiveKindCreator(int typeCode);
+void SetKindCreator(int typeCode, CreatorFn fn);
+CreatorFn KindCreator(int typeCode);
 
 // Loads "Levels/" + name. A missing file leaves an empty level (and says so
 // on standard error).

@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "entities/entity_lists.h"
-#include "frame/hud.h"
-#include "player/player_state.h"
+#include "world/level_lists.h"
+#include "world/progress.h"
+#include "world/player_state.h"
 #include "world/area.h"
 #include "world/camera.h"
 #include "world/level_boxes.h"

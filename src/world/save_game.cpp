@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "frame/hud.h"
+#include "world/progress.h"
 #include "present/present.h"
 #include "world/level_fields.h"
 

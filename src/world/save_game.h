@@ -30,7 +30,7 @@ enum class RecordColumn {
 
 extern int CurrentSlot;  // 0 until the menu has loaded a slot
 extern int LevelRecord[kLevelRecords][kRecordColumns];
-// Lives and Score belong to the HUD (frame/hud.h).
+// Lives and Score are the run's progress (world/progress.h).
 
 // "game" + n + ".dat".
 std::string SlotFileName(int n);

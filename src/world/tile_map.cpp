@@ -1,6 +1,6 @@
 #include "world/tile_map.h"
 
-#include "entities/entity_lists.h"
+#include "world/level_lists.h"
 #include "present/present.h"
 #include "world/area.h"
 #include "world/camera.h"

@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "forge.h"
-#include "frame/asset_table.h"
+#include "world/asset_table.h"
 #include "pictures/draw_kit.h"
 
 namespace forge::art {

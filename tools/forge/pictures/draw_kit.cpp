@@ -4,7 +4,7 @@
 #include <cmath>
 #include <vector>
 
-#include "frame/asset_table.h"
+#include "world/asset_table.h"
 
 namespace forge::art {
 

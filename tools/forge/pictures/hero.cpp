@@ -10,7 +10,7 @@
 #include <cmath>
 #include <functional>
 
-#include "frame/asset_table.h"
+#include "world/asset_table.h"
 #include "pictures/draw_kit.h"
 
 namespace forge::art {

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "frame/asset_table.h"
+#include "world/asset_table.h"
 #include "pictures/draw_kit.h"
 
 namespace forge::art {

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "forge.h"
-#include "frame/asset_table.h"
+#include "world/asset_table.h"
 #include "sounds/synth.h"
 
 namespace forge {

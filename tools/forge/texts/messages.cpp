@@ -13,7 +13,7 @@
 #include <sstream>
 
 #include "forge.h"
-#include "frame/asset_table.h"
+#include "world/asset_table.h"
 #include "texts/text_fit.h"
 
 namespace forge {

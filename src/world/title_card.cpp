@@ -1,8 +1,8 @@
-#include "frame/title_card.h"
+#include "world/title_card.h"
 
-#include "frame/assets.h"
-#include "frame/game_state.h"
-#include "frame/pending_steps.h"
+#include "world/assets.h"
+#include "world/game_state.h"
+#include "world/level_loader.h"
 #include "present/present.h"
 
 namespace {

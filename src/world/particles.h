@@ -41,6 +41,7 @@ void EmitHearts(int x, int y, int count);
 void ParticlePass();
 void DrawParticles();
 
-// Whether a point lies inside a water area's inner box (the water objects
-// answer; none means no water).
-bool InsideWater(float x, float y);
+// Whether a point lies inside a water area's inner box. The water objects
+// answer (the game wires them in at start-up); without them there is none.
+using WaterTestFn = bool (*)(float x, float y);
+extern WaterTestFn ParticleWaterTest;

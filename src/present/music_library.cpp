@@ -1,4 +1,4 @@
-#include "frame/music_library.h"
+#include "present/music_library.h"
 
 #include <libopenmpt/libopenmpt.hpp>
 

@@ -1,4 +1,4 @@
-#include "entities/entity_lists.h"
+#include "world/level_lists.h"
 
 #include <vector>
 

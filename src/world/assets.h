@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "frame/asset_table.h"
+#include "world/asset_table.h"
 #include "present/present.h"
 
 #define BOINGLE_DECLARE_IMAGE(name, path, cw, ch, frames, hx, hy) extern Image* name;
@@ -26,9 +26,9 @@ extern int ItemKindWidth[4], ItemKindHeight[4];
 Image* LoadCataloguedImage(const char* path, int cellW, int cellH, int frames, int handleX, int handleY,
                            std::vector<std::string>* missing);
 
-// The whole start-up load, in the catalogue's order, including the save slots,
-// the world-map nodes, the menu buttons and the fonts. Returns the notices to
-// show (missing files, "Font not loaded").
+// The whole start-up load of the catalogue, in its order, with the save
+// slots and the fonts (the start-up adds what belongs to the layers above).
+// Returns the notices to show (missing files, "Font not loaded").
 std::vector<std::string> LoadCatalogue();
 
 // Shows notices on screen for two seconds or until a key (and on standard

@@ -1,9 +1,10 @@
-#include "frame/settings.h"
+#include "world/settings.h"
 
 #include <iostream>
 
-#include "frame/game_state.h"
-#include "frame/pending_steps.h"
+#include "world/game_state.h"
+#include "world/music.h"
+#include "world/sound_effects.h"
 #include "present/gamepad.h"
 #include "present/present.h"
 

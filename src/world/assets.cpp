@@ -1,10 +1,11 @@
-#include "entities/screen_shake.h"
-#include "frame/assets.h"
+#include "world/assets.h"
 
 #include <iostream>
 
-#include "frame/pending_steps.h"
-#include "frame/settings.h"
+#include "world/message_table.h"
+#include "world/save_game.h"
+#include "world/sound_effects.h"
+#include "world/settings.h"
 
 #define BOINGLE_DEFINE_IMAGE(name, path, cw, ch, frames, hx, hy) Image* name = nullptr;
 BOINGLE_ALL_IMAGES(BOINGLE_DEFINE_IMAGE)
@@ -85,10 +86,7 @@ std::vector<std::string> LoadCatalogue() {
   LoadBlocks(&missing);
   LoadEnemies(&missing);
   EnsureSlots();
-  StopScreenShake();
-  BuildWorldMapNodes();
   LoadWorldMap(&missing);
-  BuildMenuButtons();
   LoadExtra(&missing);
   FontLarge = LoadGameFont(28, &notices);
   FontSmall = LoadGameFont(14, &notices);

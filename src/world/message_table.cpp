@@ -1,4 +1,4 @@
-#include "frame/message_table.h"
+#include "world/message_table.h"
 
 #include <charconv>
 #include <string_view>

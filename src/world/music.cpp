@@ -1,10 +1,10 @@
-#include "frame/music.h"
+#include "world/music.h"
 
 #include <algorithm>
 
-#include "frame/asset_table.h"
-#include "frame/music_library.h"
-#include "frame/state_dump.h"
+#include "world/asset_table.h"
+#include "present/music_library.h"
+#include "present/state_dump.h"
 
 int CurrentMusicId = kNoMusicId;
 FMUSIC_MODULE* MusicModule = nullptr;

@@ -1,4 +1,6 @@
-#include "frame/game_state.h"
+#include "world/game_state.h"
+
+#include "present/state_dump.h"
 
 int GameState = 0;
 int LevelId = 0;
@@ -18,3 +20,7 @@ void StartLevelFadeOut(int code) {
   PendingExitCode = code;
   FadeAlpha = 0.01f;
 }
+
+BOINGLE_STATE_VALUE(GameState, GameState);
+BOINGLE_STATE_VALUE(LevelId, LevelId);
+BOINGLE_STATE_VALUE(LevelExitCode, LevelExitCode);

@@ -1,4 +1,4 @@
-#include "player/player_state.h"
+#include "world/player_state.h"
 
 float P_X = 0, P_Y = 0;
 float P_PrevX = 0, P_PrevY = 0;
@@ -49,3 +49,12 @@ void SetPlayerPosition(float x, float y) {
   P_Y = y;
   UpdateProbes();
 }
+
+#include "present/state_dump.h"
+BOINGLE_STATE_VALUE(P_X, P_X);
+BOINGLE_STATE_VALUE(P_Y, P_Y);
+BOINGLE_STATE_VALUE(P_XS, P_XS);
+BOINGLE_STATE_VALUE(P_YS, P_YS);
+BOINGLE_STATE_VALUE(PlayerState, PlayerState);
+BOINGLE_STATE_VALUE(Facing, Facing);
+BOINGLE_STATE_VALUE(DashFlag, DashFlag);

@@ -1,12 +1,12 @@
-#include "frame/sound_effects.h"
+#include "world/sound_effects.h"
 
-#include "entities/level_completion.h"
-#include "frame/asset_table.h"
-#include "frame/state_dump.h"
+#include "world/asset_table.h"
+#include "present/state_dump.h"
 #include "present/present.h"
 
 Sound* Sounds[kSoundCount] = {};
 int SoundChannels[kSoundCount] = {};
+bool (*SfxMuted)() = nullptr;
 float SoundVolume = 1.0f;
 
 BOINGLE_STATE_VALUE(SoundVolume, SoundVolume);
@@ -41,7 +41,7 @@ std::vector<std::string> LoadSoundEffects() {
 }
 
 void PlaySfx(int index, int vary) {
-  if (TallyState != 0) return;
+  if (SfxMuted && SfxMuted()) return;
   if (!Valid(index)) return;
   SetChannelRate(SoundChannels[index], vary != 0 ? Rnd(0.95f, 1.05f) : 1.0f);
   // A sample that did not load plays nothing (PlaySound ignores it).

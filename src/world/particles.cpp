@@ -1,15 +1,16 @@
-#include "entities/particles.h"
+#include "world/particles.h"
 
 #include <algorithm>
 
-#include "entities/entity_lists.h"
-#include "frame/assets.h"
-#include "frame/pending_steps.h"
+#include "world/level_lists.h"
+#include "world/assets.h"
+#include "world/area.h"
 #include "present/present.h"
 #include "world/camera.h"
 #include "world/tile_map.h"
 
 std::vector<TParticle> ParticleList;
+WaterTestFn ParticleWaterTest = nullptr;
 
 namespace {
 
@@ -48,7 +49,7 @@ bool BubbleKept(const TParticle& p) {
     return p.x > CameraX - kBubbleKeepMargin && p.x < CameraX + kViewWidth + kBubbleKeepMargin &&
            p.y > CameraY - kBubbleKeepMargin && p.y < CameraY + kViewHeight + kBubbleKeepMargin;
   }
-  return InsideWater(p.x, p.y);
+  return ParticleWaterTest && ParticleWaterTest(p.x, p.y);
 }
 
 void CapBubbles() {
@@ -142,5 +143,5 @@ void DrawParticles() {
   SetColor(255, 255, 255);
 }
 
-#include "frame/state_dump.h"
+#include "present/state_dump.h"
 BOINGLE_STATE_VALUE(ParticleList, ParticleList.size());

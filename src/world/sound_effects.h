@@ -20,6 +20,10 @@ const char* SoundFileFor(int index);
 // did not load (those entries stay empty and play nothing).
 std::vector<std::string> LoadSoundEffects();
 
+// While this answers true every effect is silent (the level's end tally
+// plays its own count); the game wires it in at start-up.
+extern bool (*SfxMuted)();
+
 void PlaySfx(int index, int vary);
 void RenewSfxChannel(int index);
 void SetSfxVolume(float volume);
