@@ -39,7 +39,7 @@ int main(int argc, char** argv) {
   long startFrames = FramesPresented();
   auto t0 = std::chrono::steady_clock::now();
   try {
-    PlayLevel(kLevelIdCommandLine);
+    PlayLevel(LevelIds::CommandLine);
   } catch (const EndOfRun&) {
   }
   double secs = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();

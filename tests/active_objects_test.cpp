@@ -193,13 +193,13 @@ TEST_F(ActiveTest, AFallingPlatformDropsAndPopsBackHome) {
   int frames = 0;
   bool poppedEarly = false;
   while (f->state == 2 && frames < 1000) {
-    poppedEarly |= ChannelPlaying(SoundChannels[kSfxPlatformPop]) != 0;
+    poppedEarly |= ChannelPlaying(SoundChannels[Sfx::PlatformPop]) != 0;
     ActiveObjectPasses();
     ++frames;
   }
   EXPECT_FALSE(poppedEarly);
-  EXPECT_EQ(ChannelPlaying(SoundChannels[kSfxPlatformPop]), 1);
-  StopChannel(SoundChannels[kSfxPlatformPop]);
+  EXPECT_EQ(ChannelPlaying(SoundChannels[Sfx::PlatformPop]), 1);
+  StopChannel(SoundChannels[Sfx::PlatformPop]);
   EXPECT_EQ(f->state, 0);
   EXPECT_GT(frames, 90);  // about a thousand pixels at a growing speed
   EXPECT_LT(frames, 110);
@@ -253,7 +253,7 @@ TEST_F(ActiveTest, HiddenSpikesHurtButNotInTheTutorialForest) {
   Load({"384,448,47,0,1,,,,,2,1"});
   CommonDrawPass();
   for (const DrawRecord& r : CurrentDraws()) EXPECT_NE(r.image, ImgSpikes);
-  AreaIndex = kAreaTutorial;
+  AreaIndex = Area::Tutorial;
   BodyBox = {391, 437, 409, 478};
   SpikeChecks();
   EXPECT_EQ(PlayerState, 0);

@@ -25,7 +25,7 @@ constexpr int kRate = 44100;
 
 std::vector<std::string> MusicPaths() {
   std::set<std::string> unique;
-#define X(id, path) unique.insert(path);
+#define X(id, name, path) unique.insert(path);
   BOINGLE_MUSIC(X)
 #undef X
   return {unique.begin(), unique.end()};

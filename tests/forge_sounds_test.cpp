@@ -171,7 +171,7 @@ struct Effect {
 
 const std::vector<Effect>& Effects() {
   static const std::vector<Effect> effects = {
-#define TEST_SFX(i, p) {i, p},
+#define TEST_SFX(i, name, p) {i, p},
       BOINGLE_SOUND_EFFECTS(TEST_SFX)
 #undef TEST_SFX
   };

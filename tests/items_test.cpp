@@ -42,7 +42,7 @@ class ItemsTest : public ::testing::Test {
     ImgItemStatue = saved_[1];
     ImgMediSmall = saved_[2];
     ImgMediBig = saved_[3];
-    LevelRecord[kRow][static_cast<int>(RecordColumn::Statue2)] = 0;
+    LevelRecord[kRow][Record::Statue2] = 0;
   }
   // The hero stands with his feet at (400, 480); his body box is 391..409 by 437..478.
   void Load(const std::vector<std::string>& actives, const std::vector<test::Block>& blocks = {}) {
@@ -116,7 +116,7 @@ TEST_F(ItemsTest, ACoinSpinsTenFramesAndOffScreenItIsNotDrawn) {
 
 TEST_F(ItemsTest, AStatueFoundBeforeIsFadedAndStillWorthFiveThousand) {
   LevelIndex = kRow;
-  LevelRecord[kRow][static_cast<int>(RecordColumn::Statue2)] = 1;
+  LevelRecord[kRow][Record::Statue2] = 1;
   Load({"392,440,42,1,,,,,,,", "1000,440,42,0,,,,,,,"});
   EXPECT_EQ(StatuesFound[1], 1);  // set as the statue is made, before it is taken
   EXPECT_EQ(StatuesFound[0], 0);

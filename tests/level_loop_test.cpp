@@ -48,7 +48,7 @@ TEST_F(LevelLoopTest, LeavingThroughThePauseMenuFadesOutAndHandsTheLevelBack) {
   CommandLineLevel = "mylevel.doy";
   long endFrame = -1;
   try {
-    PlayLevel(kLevelIdCommandLine);
+    PlayLevel(LevelIds::CommandLine);
   } catch (const EndOfRun&) {
     endFrame = FramesPresented();
   }
@@ -209,7 +209,7 @@ TEST_F(LevelLoopTest, TheEndSequenceTakesSpaceOnlyOnceItAsksForIt) {
   CommandLineLevel = "finish.doy";
   long endFrame = -1;
   try {
-    PlayLevel(kLevelIdCommandLine);
+    PlayLevel(LevelIds::CommandLine);
   } catch (const EndOfRun&) {
     endFrame = FramesPresented();
   }
@@ -227,7 +227,7 @@ TEST_F(LevelLoopTest, AMissingLevelIsNamedOnScreenAndLeftInsteadOfPlayedEmpty) {
   CommandLineLevel = "nosuch.doy";
   long endFrame = -1;
   try {
-    PlayLevel(kLevelIdCommandLine);
+    PlayLevel(LevelIds::CommandLine);
   } catch (const EndOfRun&) {
     endFrame = FramesPresented();
   }

@@ -100,7 +100,7 @@ class InProcessRoute : public ::testing::Test {
     SeedRnd(1);
     CommandLineLevel = r.level;
     try {
-      PlayLevel(kLevelIdCommandLine);
+      PlayLevel(LevelIds::CommandLine);
     } catch (const EndOfRun&) {
     }
     ASSERT_EQ(FramesPresented(), r.waiting);

@@ -232,7 +232,7 @@ TEST_F(SoundTest, AMusicVolumeChosenInALevelOutlivesItAndReachesTheSettingsFile)
   MusicVolume = MusicVolumeSetting = 200;
   CommandLineLevel = "lev_tut.doy";
   GameState = GameStateId::Level;
-  LevelId = kLevelIdCommandLine;
+  LevelId = LevelIds::CommandLine;
   try {
     RunGame();
   } catch (const EndOfRun&) {

@@ -115,5 +115,3 @@ void DrawWater();
 // Whether a point lies inside any water area's inner box.
 bool InsideWater(float x, float y);
 
-constexpr int kSfxSpring = 10;
-constexpr int kSfxPlatformPop = 29;

@@ -44,7 +44,7 @@ void TFallingBlock::Step() {
       state = 0;
       for (int k = 0; k < 3; ++k) AddCollisionBlock(static_cast<int>(x) + k * kT, homeY, 0);
       fallSpeed = 0;
-      PlaySfx(kSfxPlatformPop, 0);
+      PlaySfx(Sfx::PlatformPop, 0);
     }
   }
 }

@@ -99,7 +99,7 @@ void CreateStatue(const ActiveLine& line) {
   auto statue = MakeItem<TStatue>(line, ItemKind::Statue);
   statue->index = line.Int("index");
   if (statue->index >= 0 && statue->index < 3 && LevelIndex >= 0 && LevelIndex < kLevelRecords &&
-      LevelRecord[LevelIndex][static_cast<int>(RecordColumn::Statue1) + statue->index]) {
+      LevelRecord[LevelIndex][Record::Statue1 + statue->index]) {
     statue->foundBefore = 1;
     StatuesFound[statue->index] = 1;
   }
@@ -196,7 +196,7 @@ void ItemPass() {
       return;
     int kind = item.kind;
     item.Kill();
-    if (kind == static_cast<int>(ItemKind::Coin)) PlaySfx(kSfxCoinCollect, 0);
-    if (kind == static_cast<int>(ItemKind::Statue)) PlaySfx(kSfxStatueCollect, 0);
+    if (kind == static_cast<int>(ItemKind::Coin)) PlaySfx(Sfx::CoinCollect, 0);
+    if (kind == static_cast<int>(ItemKind::Statue)) PlaySfx(Sfx::StatueCollect, 0);
   });
 }

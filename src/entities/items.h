@@ -68,6 +68,3 @@ extern EntityList<THealthPack> HealthPackList;
 // Once per level frame: update, move and take what the hero touches.
 void ItemPass();
 
-// Sound-effect table entries.
-constexpr int kSfxCoinCollect = 2;
-constexpr int kSfxStatueCollect = 12;

@@ -23,12 +23,11 @@ std::string EndLine;
 int RunState = 0;
 int RunStart = 0, RunEnd = 0, RunTime = 0, RunSeconds = 0, RunMillis = 0;
 int RunPlace = 0;
-int BestTimes[3] = {1410065407, 1410065407, 1410065407};
+int BestTimes[3] = {kNoTime, kNoTime, kNoTime};
 int SecretFound = 0;
 
 namespace {
 
-constexpr int kMusicLevelComplete = 104;
 constexpr int kPhaseMs = 1000;
 constexpr float kFadeStep = 0.05f;
 
@@ -159,7 +158,7 @@ void ExitBoxCheck() {
   TallyState = 1;
   ExitReached = 1;
   g_musicBefore = CurrentLevelMusic();
-  PlayMusic(kMusicLevelComplete);
+  PlayMusic(MusicId::LevelComplete);
 }
 
 void SecretBoxCheck() {
@@ -200,13 +199,13 @@ int OfferBestTime(int ms) {
 
 void LoadLevelCompletionRecord() {
   if (!InTable()) return;
-  for (int k = 0; k < 3; ++k) BestTimes[k] = LevelRecord[LevelIndex][6 + k];
-  SecretFound = LevelRecord[LevelIndex][9];
+  for (int k = 0; k < 3; ++k) BestTimes[k] = LevelRecord[LevelIndex][Record::BestTime + k];
+  SecretFound = LevelRecord[LevelIndex][Record::SecretFound];
 }
 
 void StoreBestTimes() {
   if (!InTable()) return;
-  for (int k = 0; k < 3; ++k) LevelRecord[LevelIndex][6 + k] = BestTimes[k];
+  for (int k = 0; k < 3; ++k) LevelRecord[LevelIndex][Record::BestTime + k] = BestTimes[k];
 }
 
 int LevelSecretFound() { return SecretFound; }

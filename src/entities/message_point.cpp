@@ -25,7 +25,6 @@ namespace {
 constexpr int kTypeMessagePoint = 142;
 constexpr int kTextWidth = 368;
 constexpr int kLineHeight = 16;
-constexpr int kSfxMessageOpen = 68;
 
 // The title card, the level end and the console lock the keys too; closing
 // a message must not undo their lock.
@@ -35,7 +34,7 @@ const int kJoinedList = RegisterLevelList([] { MessagePoints.Clear(); }, ListRol
 
 void Open(TMessagePoint& m) {
   m.state = TMessagePoint::kOpen;
-  PlaySfx(kSfxMessageOpen, 0);
+  PlaySfx(Sfx::MsgOpen, 0);
 }
 
 }  // namespace

@@ -32,7 +32,7 @@ void TSpikes::Draw() {
 }
 
 void SpikeChecks() {
-  if (AreaIndex == kAreaTutorial) return;
+  if (AreaIndex == Area::Tutorial) return;
   SpikesList.Walk([](TSpikes& s) {
     if (Touches(BodyBox, s.x, s.y, s.x + s.width * kT, s.y + s.height * kT)) HurtPlayer(kSpikeHurt);
   });

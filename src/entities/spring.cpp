@@ -59,6 +59,6 @@ void SpringChecks() {
     DashFlag = 0;
     s.anim = 1;
     s.stamp = Millisecs();
-    PlaySfx(kSfxSpring, 0);
+    PlaySfx(Sfx::SpringCollide1, 0);
   });
 }

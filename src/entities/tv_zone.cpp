@@ -16,7 +16,6 @@ int TVOverlayOn = 0, TVOverlayDuration = 0, TVOverlayStart = 0;
 
 namespace {
 constexpr int kTypeTVZone = 22;
-constexpr int kSfxTVNoise = 64;
 
 const int kJoinedList = RegisterLevelList([] {
   TVZones.clear();
@@ -38,14 +37,14 @@ void StartTVOverlay(int durationMs) {
   TVOverlayOn = 1;
   TVOverlayDuration = durationMs;
   TVOverlayStart = Millisecs();
-  PlaySfx(kSfxTVNoise, 0);
+  PlaySfx(Sfx::TvNoise, 0);
 }
 
 void TVZonesStep() {
   int now = Millisecs();
   if (TVOverlayOn && TVOverlayStart + TVOverlayDuration < now) {
     TVOverlayOn = 0;
-    RenewSfxChannel(kSfxTVNoise);
+    RenewSfxChannel(Sfx::TvNoise);
   }
   if (TVOverlayOn) {
     SetScale(2, 2);

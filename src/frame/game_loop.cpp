@@ -30,12 +30,14 @@ struct LevelRow {
 };
 
 constexpr LevelRow kLevels[] = {
-    {411, "lev_forest_1.doy"},  {412, "lev_ghost_1.doy"},   {413, "lev_forest_2.doy"},
-    {414, "lev_desert_1.doy"},  {415, "lev_temple_1.doy"},  {416, "lev_beach_1.doy"},
-    {417, "lev_ocean_1.doy"},   {418, "lev_beach_2.doy"},   {419, "lev_volcano_1.doy"},
-    {420, "lev_volcano_2.doy"}, {421, "lev_mountain_1.doy"}, {422, "lev_air_1.doy"},
-    {423, "lev_castle_1.doy"},  {424, "lev_wierd_1.doy"},   {425, "lev_tut.doy"},
-    {427, "f_retro.doy"},
+    {LevelIds::ForestI, "lev_forest_1.doy"},     {LevelIds::GhostI, "lev_ghost_1.doy"},
+    {LevelIds::ForestII, "lev_forest_2.doy"},    {LevelIds::DesertI, "lev_desert_1.doy"},
+    {LevelIds::TempleI, "lev_temple_1.doy"},     {LevelIds::BeachI, "lev_beach_1.doy"},
+    {LevelIds::OceanI, "lev_ocean_1.doy"},       {LevelIds::BeachII, "lev_beach_2.doy"},
+    {LevelIds::VolcanoI, "lev_volcano_1.doy"},   {LevelIds::VolcanoII, "lev_volcano_2.doy"},
+    {LevelIds::MountainI, "lev_mountain_1.doy"}, {LevelIds::AirI, "lev_air_1.doy"},
+    {LevelIds::CastleI, "lev_castle_1.doy"},     {LevelIds::WierdI, "lev_wierd_1.doy"},
+    {LevelIds::Tutorial, "lev_tut.doy"},         {LevelIds::Retro, "f_retro.doy"},
 };
 
 bool InTable(int row) { return row >= 0 && row <= 50; }
@@ -51,19 +53,19 @@ void KeepSettings() {
 LevelListFn ChooseLevelFromList = nullptr;
 
 std::string LevelFileFor(int levelId) {
-  if (levelId == kLevelIdCommandLine) return CommandLineLevel;
+  if (levelId == LevelIds::CommandLine) return CommandLineLevel;
   for (const auto& row : kLevels)
     if (row.id == levelId) return row.file;
   return "";
 }
 
 int StateAfterLevel(int levelId) {
-  if (levelId == 411) return Cut1Seen ? GameStateId::WorldMap : GameStateId::FirstCutscene;
-  if (levelId >= 412 && levelId <= 424) return GameStateId::WorldMap;
-  if (levelId == kLevelIdList) return GameStateId::Level;
-  if (levelId == kLevelIdTutorial) return GameStateId::TitleSplash;
-  if (levelId == kLevelIdCommandLine) return GameStateId::Quit;
-  if (levelId == kLevelIdRetro) return GameStateId::GardenIntro;
+  if (levelId == LevelIds::ForestI) return Cut1Seen ? GameStateId::WorldMap : GameStateId::FirstCutscene;
+  if (levelId > LevelIds::ForestI && levelId <= LevelIds::WierdI) return GameStateId::WorldMap;
+  if (levelId == LevelIds::List) return GameStateId::Level;
+  if (levelId == LevelIds::Tutorial) return GameStateId::TitleSplash;
+  if (levelId == LevelIds::CommandLine) return GameStateId::Quit;
+  if (levelId == LevelIds::Retro) return GameStateId::GardenIntro;
   return GameStateId::WorldMap;
 }
 
@@ -87,13 +89,13 @@ void RunLevelState() {
 
 void RunLevelListState() {
   GameState = GameStateId::Level;
-  LevelId = kLevelIdList;
+  LevelId = LevelIds::List;
 }
 
 void PlayLevel(int levelId) {
   LevelId = levelId;
   std::string file;
-  if (levelId == kLevelIdList) {
+  if (levelId == LevelIds::List) {
     if (!ChooseLevelFromList) {
       ShowNoticesOnScreen({"The level list is not part of this game yet.", "", "Press any key."});
       GameState = GameStateId::Menu;
@@ -123,14 +125,15 @@ void PlayLevel(int levelId) {
     GameState = GameStateId::WorldMap;
   auto recordOutcome = [&](bool unlock) {
     if (!InTable(LevelIndex)) return;
-    LevelRecord[LevelIndex][2] = 1;
+    LevelRecord[LevelIndex][Record::Completed] = 1;
     if (unlock) {
-      if ((AreaIndex == 10 || AreaIndex == 7 || AreaIndex == 1) && InTable(LevelIndex + 2))
-        LevelRecord[LevelIndex + 2][1] = 1;
-      if (InTable(LevelIndex + 1)) LevelRecord[LevelIndex + 1][1] = 1;
+      if ((AreaIndex == Area::Temple || AreaIndex == Area::Volcano || AreaIndex == Area::Air) &&
+          InTable(LevelIndex + 2))
+        LevelRecord[LevelIndex + 2][Record::Unlocked] = 1;
+      if (InTable(LevelIndex + 1)) LevelRecord[LevelIndex + 1][Record::Unlocked] = 1;
     }
-    for (int k = 0; k < 3; ++k) LevelRecord[LevelIndex][3 + k] = StatuesFound[k];
-    LevelRecord[LevelIndex][9] = LevelSecretFound();
+    for (int k = 0; k < 3; ++k) LevelRecord[LevelIndex][Record::Statue1 + k] = StatuesFound[k];
+    LevelRecord[LevelIndex][Record::SecretFound] = LevelSecretFound();
   };
   if (LevelExitCode == ExitCode::Completed && file != "lev_tut.doy" && LevelIndex < 15) recordOutcome(true);
   if (LevelExitCode == ExitCode::Died) {
@@ -139,7 +142,7 @@ void PlayLevel(int levelId) {
   }
   if (LevelExitCode == ExitCode::Warp) recordOutcome(false);
   ResetLevel();
-  if (levelId == kLevelIdCommandLine) {
+  if (levelId == LevelIds::CommandLine) {
     // The program ends here, not in the game loop: keep what the player set
     // during the level.
     KeepSettings();

@@ -54,7 +54,7 @@ class LevelScreen : public Screen {
 
   void Step() override {
     LightZonesStep();
-    if (AreaIndex != kAreaRetro) {
+    if (AreaIndex != Area::Retro) {
       if (PlayerState < 2) {
         PlayerPhysicsStep();
         PlayerFollowUpStep();
@@ -74,7 +74,7 @@ class LevelScreen : public Screen {
     CameraStep();
     DrawTileLayers();
     CommonDrawPass();
-    if (AreaIndex != kAreaRetro) {
+    if (AreaIndex != Area::Retro) {
       AnimatePlayer();
       DrawPlayer();
     } else {
@@ -87,12 +87,12 @@ class LevelScreen : public Screen {
     RollScore();
     LevelEndStep();
     MessagePointsStep();
-    if (AreaIndex != kAreaRetro && AreaIndex != kAreaTutorial) DrawHud();
+    if (AreaIndex != Area::Retro && AreaIndex != Area::Tutorial) DrawHud();
     UpdateMusicFade();
     TVZonesStep();
     if (ConsoleIsOpen()) ConsoleFrame();
     ConsoleCheckOpenKey();
-    if (AreaIndex == kAreaRetro) {
+    if (AreaIndex == Area::Retro) {
       if (EscapeHit) LevelExitCode = ExitCode::RetroLeft;
     } else if (EscapeHit && FadeAlpha == 0 && PlayerState < 2 && !ConsoleIsOpen()) {
       EscapeHit = 0;

@@ -27,7 +27,7 @@ void LeaveScreen(int state, bool escape, int mapChoice) {
         GameState = GameStateId::Menu;
       } else {
         LevelIndex = mapChoice + 1;
-        LevelId = 410 + LevelIndex;
+        LevelId = kMapLevelBase + LevelIndex;
         GameState = GameStateId::Level;
       }
       break;
@@ -39,13 +39,13 @@ void LeaveScreen(int state, bool escape, int mapChoice) {
     case GameStateId::TvIntro: GameState = GameStateId::RetroIntro; break;
     case GameStateId::RetroIntro:
       GameState = GameStateId::Level;
-      LevelId = kLevelIdRetro;
+      LevelId = LevelIds::Retro;
       break;
     case GameStateId::GardenIntro: GameState = GameStateId::NewWorldIntro; break;
     case GameStateId::NewWorldIntro:
       IntroSeen = 1;
       GameState = GameStateId::Level;
-      LevelId = kLevelIdTutorial;
+      LevelId = LevelIds::Tutorial;
       break;
     case GameStateId::FirstCutscene: GameState = GameStateId::WorldMap; break;
     case GameStateId::ToBeContinued: GameState = GameStateId::Credits; break;

@@ -113,7 +113,7 @@ void ChooseFirstState() {
   if (!joined.empty()) {
     CommandLineLevel = joined;
     GameState = GameStateId::Level;
-    LevelId = kLevelIdCommandLine;
+    LevelId = LevelIds::CommandLine;
   } else {
     GameState = IntroSeen ? GameStateId::TitleSplash : GameStateId::TvIntro;
   }

@@ -16,8 +16,6 @@ int ExitReached = 0;
 FlyingPiece BodyPiece{0, 0, 0, 0}, StickPiece{0, 0, 0, 0};
 
 namespace {
-constexpr int kSfxHurt = 0;
-constexpr int kMusicDeath = 103;
 
 void ResetForLevel() {
   ExitReached = 0;
@@ -30,7 +28,7 @@ void HurtPlayer(int n) {
   if (ExitReached || PlayerState != 0) return;
   Health -= n;
   EmitHearts(static_cast<int>(P_X), static_cast<int>(P_Y - 10), n);
-  PlaySfx(kSfxHurt, 0);
+  PlaySfx(Sfx::BeeCollide, 0);  // the hurt thud
   if (Health > 0) {
     PlayerState = 1;
     HurtTime = Millisecs();
@@ -49,7 +47,7 @@ void PlayerFollowUpStep() {
 
 void StartDeath() {
   DeathTime = Millisecs();
-  PlayMusic(kMusicDeath);
+  PlayMusic(MusicId::Death);
   PlayerState = 2;
   BodyPiece = {P_X, P_Y - 23, 2, -4};
   StickPiece = {P_X, P_Y - 23, -2, -4};

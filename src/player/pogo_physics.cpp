@@ -19,15 +19,9 @@ namespace {
 
 constexpr int kSubSteps = 4;
 constexpr int kDoubleWindowMs = 300;
-constexpr int kSeaArea = 4;
 constexpr int kRetroStepMs = 50;
 
 // Effects of the sound table.
-constexpr int kSfxBounceNormal = 4;
-constexpr int kSfxBounceLow = 5;
-constexpr int kSfxBounceHigh = 6;
-constexpr int kSfxDash = 7;
-constexpr int kSfxCrushed = 56;
 
 int g_retroTime = 0;
 int g_retroAttackHits = 0;
@@ -81,7 +75,7 @@ void SubStep() {
   PlayerHooks.menuButtonContacts();
   if (FloorContact && CeilingContact) {
     HurtPlayer(20);
-    PlaySfx(kSfxCrushed, 0);
+    PlaySfx(Sfx::ZombieBreak, 0);  // the crunch
   }
   if (FloorContact) {
     P_YS = P_NORMAL_BOUNCE;
@@ -124,17 +118,17 @@ void SubStep() {
   if (AttackHit) {
     P_YS = P_DASH_SPEED;
     DashFlag = 1;
-    PlaySfx(kSfxDash, 0);
+    PlaySfx(Sfx::QuonDash, 0);
     StartDashAnimation();
   }
   if (P_YS < 5) DashFlag = 0;
   if (FloorContact) {
     if (HighUsed == 1 || DoubleState != 0)
-      PlaySfx(kSfxBounceHigh, 1);
+      PlaySfx(Sfx::QuonBounceHigh, 1);
     else if (LowFlag == 1)
-      PlaySfx(kSfxBounceLow, 1);
+      PlaySfx(Sfx::QuonBounceLow, 1);
     else
-      PlaySfx(kSfxBounceNormal, 1);
+      PlaySfx(Sfx::QuonBounceNormal, 1);
   }
   PlayerObjectChecks();
   FloorContact = CeilingContact = LeftWallContact = RightWallContact = 0;
@@ -164,7 +158,7 @@ void PlayerPhysicsStep() {
     P_XS /= 3;
     WaterEntryState = 2;
   }
-  if (AreaIndex == kSeaArea) InWater = 1;
+  if (AreaIndex == Area::Sea) InWater = 1;
   if (InWater) {
     P_YS_RATE = 0.1f;
     P_XS_RATE = 0.1f;

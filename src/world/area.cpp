@@ -85,7 +85,7 @@ std::string AreaTilesetName(int n) {
 void SelectArea(int n) {
   if (g_playerSprite) g_playerSprite(false);
   const AreaRow& row = n >= 0 && n < kAreaRows ? kAreas[n] : kAreas[0];
-  if (n == kAreaRetro) {
+  if (n == Area::Retro) {
     P_YS = kRetroStartYSpeed;
     if (g_playerSprite) g_playerSprite(true);
   }

@@ -11,10 +11,29 @@
 
 struct Image;
 
-// Area numbers with rules of their own.
-constexpr int kAreaSea = 4;        // water physics everywhere
-constexpr int kAreaRetro = 6;      // retro player, no HUD
-constexpr int kAreaTutorial = 16;  // spikes do not hurt, no HUD
+// The area numbers of level files (line 3). Some carry rules of their own:
+// Sea is under water everywhere, Retro has the step-wise hero and no HUD, the
+// Tutorial's spikes do not hurt and it has no HUD; finishing a level of Air,
+// Volcano or Temple opens the level after next as well.
+namespace Area {
+constexpr int Forest = 0;
+constexpr int Air = 1;
+constexpr int Ghost = 2;
+constexpr int Beach = 3;
+constexpr int Sea = 4;
+constexpr int Mountain = 5;
+constexpr int Retro = 6;
+constexpr int Volcano = 7;
+constexpr int Castle = 8;
+constexpr int Desert = 9;
+constexpr int Temple = 10;
+constexpr int City = 11;
+constexpr int Proto = 12;
+constexpr int Wierd = 13;
+constexpr int Menu = 14;
+constexpr int Map = 15;
+constexpr int Tutorial = 16;
+}  // namespace Area
 
 struct TImageSet {
   int sequence = 0;           // 0 for the first set loaded for the level

@@ -164,103 +164,106 @@
   BOINGLE_IMAGES_EXTRA(X)
 
 // The sound-effect table: X(index, "path"). Index 70 stays empty.
+// The sound-effect table: X(index, Name, "path"). Index 70 stays empty. The
+// names are the game's (Sfx::CoinCollect) and follow the file names.
 #define BOINGLE_SOUND_EFFECTS(X)                 \
-  X(0, "Sound\\bee_collide.wav")                 \
-  X(1, "Sound\\bee_hit.wav")                     \
-  X(2, "Sound\\coin_collect.wav")                \
-  X(3, "Sound\\coin_count.wav")                  \
-  X(4, "Sound\\quon_bounce_normal.wav")          \
-  X(5, "Sound\\quon_bounce_low.wav")             \
-  X(6, "Sound\\quon_bounce_high.wav")            \
-  X(7, "Sound\\quon_dash.wav")                   \
-  X(8, "Sound\\menu_click_short.wav")            \
-  X(9, "Sound\\menu_click_long.wav")             \
-  X(10, "Sound\\spring_collide_1.wav")           \
-  X(11, "Sound\\spring_collide_2.wav")           \
-  X(12, "Sound\\statue_collect.wav")             \
-  X(13, "Sound\\rock_impact_1.wav")              \
-  X(14, "Sound\\rock_impact_2.wav")              \
-  X(15, "Sound\\ball_bounce.wav")                \
-  X(16, "Sound\\starfish_kick.wav")              \
-  X(17, "Sound\\starfish_collide.wav")           \
-  X(18, "Sound\\starfish_land.wav")              \
-  X(19, "Sound\\goat_gallop.wav")                \
-  X(20, "Sound\\goat_baa.wav")                   \
-  X(21, "Sound\\goat_Skid.wav")                  \
-  X(22, "Sound\\bat_squeak_1.wav")               \
-  X(23, "Sound\\bat_squeak_2.wav")               \
-  X(24, "Sound\\bat_flap.wav")                   \
-  X(25, "Sound\\fish_tick.wav")                  \
-  X(26, "Sound\\fish_Blow.wav")                  \
-  X(27, "Sound\\mole_return.wav")                \
-  X(28, "Sound\\bucket_bounce.wav")              \
-  X(29, "Sound\\platform_pop.wav")               \
-  X(30, "Sound\\bee_buzz.wav")                   \
-  X(31, "Sound\\mole_dig.wav")                   \
-  X(32, "Sound\\bucket_throw.wav")               \
-  X(33, "Sound\\ghost_giggle.wav")               \
-  X(34, "Sound\\wizard_reappear.wav")            \
-  X(35, "Sound\\wizard_disappear.wav")           \
-  X(36, "Sound\\wizard_charge.wav")              \
-  X(37, "Sound\\wizard_explosion.wav")           \
-  X(38, "Sound\\cloud_thunder.wav")              \
-  X(39, "Sound\\cloud_lightning.wav")            \
-  X(40, "Sound\\bulb_idea.wav")                  \
-  X(41, "Sound\\bulb_break.wav")                 \
-  X(42, "Sound\\toaster_launch.wav")             \
-  X(43, "Sound\\toaster_squeak.wav")             \
-  X(44, "Sound\\knight_horse.wav")               \
-  X(45, "Sound\\knight_trot.wav")                \
-  X(46, "Sound\\fan_blow.wav")                   \
-  X(47, "Sound\\fan_click.wav")                  \
-  X(48, "Sound\\tornado_spin.wav")               \
-  X(49, "Sound\\lavaguy_growl.wav")              \
-  X(50, "Sound\\rockguy_jump.wav")               \
-  X(51, "Sound\\rockguy_land.wav")               \
-  X(52, "Sound\\lavaguy_step_1.wav")             \
-  X(53, "Sound\\lavaguy_step_2.wav")             \
-  X(54, "Sound\\icecream_splat.wav")             \
-  X(55, "Sound\\mummy_groan.wav")                \
-  X(56, "Sound\\zombie_break.wav")               \
-  X(57, "Sound\\zombie_death.wav")               \
-  X(58, "Sound\\beetle_flutter.wav")             \
-  X(59, "Sound\\bear_growl_1.wav")               \
-  X(60, "Sound\\bear_growl_2.wav")               \
-  X(61, "Sound\\plane_dash.wav")                 \
-  X(62, "Sound\\sun_sizzle.wav")                 \
-  X(63, "Sound\\ambient_rumble.wav")             \
-  X(64, "Sound\\tv_noise.wav")                   \
-  X(65, "Sound\\tv_tap.wav")                     \
-  X(66, "Sound\\worldmap_move.wav")              \
-  X(67, "Sound\\worldmap_no.wav")                \
-  X(68, "Sound\\msg_open.wav")                   \
-  X(69, "Sound\\comet_impact.wav")
+  X(0, BeeCollide, "Sound\\bee_collide.wav")                 \
+  X(1, BeeHit, "Sound\\bee_hit.wav")                     \
+  X(2, CoinCollect, "Sound\\coin_collect.wav")                \
+  X(3, CoinCount, "Sound\\coin_count.wav")                  \
+  X(4, QuonBounceNormal, "Sound\\quon_bounce_normal.wav")          \
+  X(5, QuonBounceLow, "Sound\\quon_bounce_low.wav")             \
+  X(6, QuonBounceHigh, "Sound\\quon_bounce_high.wav")            \
+  X(7, QuonDash, "Sound\\quon_dash.wav")                   \
+  X(8, MenuClickShort, "Sound\\menu_click_short.wav")            \
+  X(9, MenuClickLong, "Sound\\menu_click_long.wav")             \
+  X(10, SpringCollide1, "Sound\\spring_collide_1.wav")           \
+  X(11, SpringCollide2, "Sound\\spring_collide_2.wav")           \
+  X(12, StatueCollect, "Sound\\statue_collect.wav")             \
+  X(13, RockImpact1, "Sound\\rock_impact_1.wav")              \
+  X(14, RockImpact2, "Sound\\rock_impact_2.wav")              \
+  X(15, BallBounce, "Sound\\ball_bounce.wav")                \
+  X(16, StarfishKick, "Sound\\starfish_kick.wav")              \
+  X(17, StarfishCollide, "Sound\\starfish_collide.wav")           \
+  X(18, StarfishLand, "Sound\\starfish_land.wav")              \
+  X(19, GoatGallop, "Sound\\goat_gallop.wav")                \
+  X(20, GoatBaa, "Sound\\goat_baa.wav")                   \
+  X(21, GoatSkid, "Sound\\goat_Skid.wav")                  \
+  X(22, BatSqueak1, "Sound\\bat_squeak_1.wav")               \
+  X(23, BatSqueak2, "Sound\\bat_squeak_2.wav")               \
+  X(24, BatFlap, "Sound\\bat_flap.wav")                   \
+  X(25, FishTick, "Sound\\fish_tick.wav")                  \
+  X(26, FishBlow, "Sound\\fish_Blow.wav")                  \
+  X(27, MoleReturn, "Sound\\mole_return.wav")                \
+  X(28, BucketBounce, "Sound\\bucket_bounce.wav")              \
+  X(29, PlatformPop, "Sound\\platform_pop.wav")               \
+  X(30, BeeBuzz, "Sound\\bee_buzz.wav")                   \
+  X(31, MoleDig, "Sound\\mole_dig.wav")                   \
+  X(32, BucketThrow, "Sound\\bucket_throw.wav")               \
+  X(33, GhostGiggle, "Sound\\ghost_giggle.wav")               \
+  X(34, WizardReappear, "Sound\\wizard_reappear.wav")            \
+  X(35, WizardDisappear, "Sound\\wizard_disappear.wav")           \
+  X(36, WizardCharge, "Sound\\wizard_charge.wav")              \
+  X(37, WizardExplosion, "Sound\\wizard_explosion.wav")           \
+  X(38, CloudThunder, "Sound\\cloud_thunder.wav")              \
+  X(39, CloudLightning, "Sound\\cloud_lightning.wav")            \
+  X(40, BulbIdea, "Sound\\bulb_idea.wav")                  \
+  X(41, BulbBreak, "Sound\\bulb_break.wav")                 \
+  X(42, ToasterLaunch, "Sound\\toaster_launch.wav")             \
+  X(43, ToasterSqueak, "Sound\\toaster_squeak.wav")             \
+  X(44, KnightHorse, "Sound\\knight_horse.wav")               \
+  X(45, KnightTrot, "Sound\\knight_trot.wav")                \
+  X(46, FanBlow, "Sound\\fan_blow.wav")                   \
+  X(47, FanClick, "Sound\\fan_click.wav")                  \
+  X(48, TornadoSpin, "Sound\\tornado_spin.wav")               \
+  X(49, LavaguyGrowl, "Sound\\lavaguy_growl.wav")              \
+  X(50, RockguyJump, "Sound\\rockguy_jump.wav")               \
+  X(51, RockguyLand, "Sound\\rockguy_land.wav")               \
+  X(52, LavaguyStep1, "Sound\\lavaguy_step_1.wav")             \
+  X(53, LavaguyStep2, "Sound\\lavaguy_step_2.wav")             \
+  X(54, IcecreamSplat, "Sound\\icecream_splat.wav")             \
+  X(55, MummyGroan, "Sound\\mummy_groan.wav")                \
+  X(56, ZombieBreak, "Sound\\zombie_break.wav")               \
+  X(57, ZombieDeath, "Sound\\zombie_death.wav")               \
+  X(58, BeetleFlutter, "Sound\\beetle_flutter.wav")             \
+  X(59, BearGrowl1, "Sound\\bear_growl_1.wav")               \
+  X(60, BearGrowl2, "Sound\\bear_growl_2.wav")               \
+  X(61, PlaneDash, "Sound\\plane_dash.wav")                 \
+  X(62, SunSizzle, "Sound\\sun_sizzle.wav")                 \
+  X(63, AmbientRumble, "Sound\\ambient_rumble.wav")             \
+  X(64, TvNoise, "Sound\\tv_noise.wav")                   \
+  X(65, TvTap, "Sound\\tv_tap.wav")                     \
+  X(66, WorldmapMove, "Sound\\worldmap_move.wav")              \
+  X(67, WorldmapNo, "Sound\\worldmap_no.wav")                \
+  X(68, MsgOpen, "Sound\\msg_open.wav")                   \
+  X(69, CometImpact, "Sound\\comet_impact.wav")
 
-// Music ids and their modules: X(id, "path"). Ids 12 and 15 have no file.
+// Music ids and their modules: X(id, Name, "path"). Ids 12 and 15 have no
+// file. Ids 0 to 13 are the areas' tunes (a level plays its area's).
 #define BOINGLE_MUSIC(X)                  \
-  X(0, "Music\\KV_Forest.xm")             \
-  X(1, "Music\\KV_Air.xm")                \
-  X(2, "Music\\KV_Ghost.xm")              \
-  X(3, "Music\\KV_Beach.xm")              \
-  X(4, "Music\\KV_Sea.xm")                \
-  X(5, "Music\\KV_Mountain.xm")           \
-  X(6, "Music\\KV_Retro.xm")              \
-  X(7, "Music\\KV_Volcano.xm")            \
-  X(8, "Music\\KV_Castle.xm")             \
-  X(9, "Music\\KV_Desert.xm")             \
-  X(10, "Music\\KV_Temple.xm")            \
-  X(11, "Music\\KV_City.xm")              \
-  X(13, "Music\\KV_Wierd.xm")             \
-  X(14, "Music\\KV_Worldmap.xm")          \
-  X(16, "Music\\KV_Tutorial.xm")          \
-  X(100, "Music\\KV_Worldmap.xm")         \
-  X(101, "Music\\KV_Splash.xm")           \
-  X(102, "Music\\KV_Tutorial.xm")         \
-  X(103, "Music\\KV_Death.xm")            \
-  X(104, "Music\\KV_Bonus_1.xm")          \
-  X(105, "Music\\KV_Game_over.xm")        \
-  X(106, "Music\\KV_Continue.xm")         \
-  X(107, "Music\\KV_Zelda_SPOOF.xm")
+  X(0, Forest, "Music\\KV_Forest.xm")             \
+  X(1, Air, "Music\\KV_Air.xm")                \
+  X(2, Ghost, "Music\\KV_Ghost.xm")              \
+  X(3, Beach, "Music\\KV_Beach.xm")              \
+  X(4, Sea, "Music\\KV_Sea.xm")                \
+  X(5, Mountain, "Music\\KV_Mountain.xm")           \
+  X(6, Retro, "Music\\KV_Retro.xm")              \
+  X(7, Volcano, "Music\\KV_Volcano.xm")            \
+  X(8, Castle, "Music\\KV_Castle.xm")             \
+  X(9, Desert, "Music\\KV_Desert.xm")             \
+  X(10, Temple, "Music\\KV_Temple.xm")            \
+  X(11, City, "Music\\KV_City.xm")              \
+  X(13, Wierd, "Music\\KV_Wierd.xm")             \
+  X(14, Worldmap, "Music\\KV_Worldmap.xm")          \
+  X(16, Tutorial, "Music\\KV_Tutorial.xm")          \
+  X(100, WorldmapAgain, "Music\\KV_Worldmap.xm")         \
+  X(101, Splash, "Music\\KV_Splash.xm")           \
+  X(102, TutorialAgain, "Music\\KV_Tutorial.xm")         \
+  X(103, Death, "Music\\KV_Death.xm")            \
+  X(104, LevelComplete, "Music\\KV_Bonus_1.xm")          \
+  X(105, GameOver, "Music\\KV_Game_over.xm")        \
+  X(106, Continue, "Music\\KV_Continue.xm")         \
+  X(107, Credits, "Music\\KV_Zelda_SPOOF.xm")
 
 // The font file, and the message / credits / greetings texts the forge writes.
 #define BOINGLE_FONT_PATH "Fonts/fat_free_solid.ttf"

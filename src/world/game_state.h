@@ -46,11 +46,31 @@ constexpr int RetroLeft = 99;
 constexpr int Warp = 1913;
 }  // namespace ExitCode
 
-// Level ids of the fixed levels.
-constexpr int kLevelIdList = 402;
-constexpr int kLevelIdTutorial = 425;
-constexpr int kLevelIdCommandLine = 426;
-constexpr int kLevelIdRetro = 427;
+// Level ids: what game state 3 plays. The world map's fourteen levels are
+// kMapLevelBase + their node number, which is also their row of the level
+// record table.
+constexpr int kMapLevelBase = 410;
+constexpr int kMapLevelCount = 14;
+namespace LevelIds {
+constexpr int List = 402;  // the developer level list's choice
+constexpr int ForestI = 411;
+constexpr int GhostI = 412;
+constexpr int ForestII = 413;
+constexpr int DesertI = 414;
+constexpr int TempleI = 415;
+constexpr int BeachI = 416;
+constexpr int OceanI = 417;
+constexpr int BeachII = 418;
+constexpr int VolcanoI = 419;
+constexpr int VolcanoII = 420;
+constexpr int MountainI = 421;
+constexpr int AirI = 422;
+constexpr int CastleI = 423;
+constexpr int WierdI = 424;
+constexpr int Tutorial = 425;
+constexpr int CommandLine = 426;  // the level named on the command line
+constexpr int Retro = 427;
+}  // namespace LevelIds
 
 // Starts a fade-out that ends the level with `code`, unless one already runs.
 void StartLevelFadeOut(int code);

@@ -30,7 +30,7 @@ void FadeStep(int step) {
 }  // namespace
 
 const char* MusicFileFor(int id) {
-#define BOINGLE_MUSIC_CASE(n, path) \
+#define BOINGLE_MUSIC_CASE(n, name, path) \
   if (id == (n)) return path;
   BOINGLE_MUSIC(BOINGLE_MUSIC_CASE)
 #undef BOINGLE_MUSIC_CASE

@@ -2,7 +2,17 @@
 // the player sets and the fades that end levels and scenes.
 #pragma once
 
+#include "world/asset_table.h"
+
 struct FMUSIC_MODULE;
+
+// The tunes by name: PlayMusic(MusicId::Death). A level plays the tune whose
+// id is its area number.
+namespace MusicId {
+#define BOINGLE_MUSIC_NAME(id, name, path) constexpr int name = id;
+BOINGLE_MUSIC(BOINGLE_MUSIC_NAME)
+#undef BOINGLE_MUSIC_NAME
+}  // namespace MusicId
 
 constexpr int kNoMusicId = -1;
 

@@ -14,7 +14,6 @@ WaterTestFn ParticleWaterTest = nullptr;
 
 namespace {
 
-constexpr int kSeaArea = 4;
 
 const int kJoined = RegisterLevelList([] { ParticleList.clear(); });
 
@@ -45,7 +44,7 @@ void Dust(int x, int y, int count, float lo, float hi) {
 }
 
 bool BubbleKept(const TParticle& p) {
-  if (AreaIndex == kSeaArea) {
+  if (AreaIndex == Area::Sea) {
     return p.x > CameraX - kBubbleKeepMargin && p.x < CameraX + kViewWidth + kBubbleKeepMargin &&
            p.y > CameraY - kBubbleKeepMargin && p.y < CameraY + kViewHeight + kBubbleKeepMargin;
   }

@@ -111,10 +111,10 @@ void ApplySlot(const SlotContents& s) {
 void NewRecords(int records[kLevelRecords][kRecordColumns]) {
   for (int r = 0; r < kLevelRecords; ++r) {
     for (int c = 0; c < kRecordColumns; ++c) records[r][c] = 0;
-    records[r][static_cast<int>(RecordColumn::Row)] = r;
-    records[r][static_cast<int>(RecordColumn::Unlocked)] = r == 1 ? 1 : 0;
-    for (int c = static_cast<int>(RecordColumn::BestTime);
-         c <= static_cast<int>(RecordColumn::ThirdTime); ++c)
+    records[r][Record::Row] = r;
+    records[r][Record::Unlocked] = r == 1 ? 1 : 0;
+    for (int c = Record::BestTime;
+         c <= Record::ThirdTime; ++c)
       records[r][c] = kNoTime;
   }
 }

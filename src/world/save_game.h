@@ -14,19 +14,19 @@ constexpr int kSlotEndMarker = 19132006;
 // 9999999999 cut to 32 bits: sorts behind every real time.
 constexpr int kNoTime = 1410065407;
 
-// Columns of a level record.
-enum class RecordColumn {
-  Row = 0,
-  Unlocked = 1,
-  Completed = 2,
-  Statue1 = 3,
-  Statue2 = 4,
-  Statue3 = 5,
-  BestTime = 6,
-  SecondTime = 7,
-  ThirdTime = 8,
-  SecretFound = 9,
-};
+// Columns of a level record: LevelRecord[row][Record::Completed].
+namespace Record {
+constexpr int Row = 0;
+constexpr int Unlocked = 1;
+constexpr int Completed = 2;
+constexpr int Statue1 = 3;  // Statue1 + k for statue k (0-2)
+constexpr int Statue2 = 4;
+constexpr int Statue3 = 5;
+constexpr int BestTime = 6;  // BestTime + k for the k-th best (0-2)
+constexpr int SecondTime = 7;
+constexpr int ThirdTime = 8;
+constexpr int SecretFound = 9;
+}  // namespace Record
 
 extern int CurrentSlot;  // 0 until the menu has loaded a slot
 extern int LevelRecord[kLevelRecords][kRecordColumns];

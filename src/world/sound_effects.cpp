@@ -20,7 +20,7 @@ void PlaySample() { PlaySfx(Rand(0, 69), 0); }
 }  // namespace
 
 const char* SoundFileFor(int index) {
-#define BOINGLE_SOUND_CASE(n, path) \
+#define BOINGLE_SOUND_CASE(n, name, path) \
   if (index == (n)) return path;
   BOINGLE_SOUND_EFFECTS(BOINGLE_SOUND_CASE)
 #undef BOINGLE_SOUND_CASE

@@ -5,7 +5,16 @@
 #include <string>
 #include <vector>
 
+#include "world/asset_table.h"
+
 struct Sound;
+
+// The effects by name: PlaySfx(Sfx::CoinCollect, 0).
+namespace Sfx {
+#define BOINGLE_SFX_NAME(index, name, path) constexpr int name = index;
+BOINGLE_SOUND_EFFECTS(BOINGLE_SFX_NAME)
+#undef BOINGLE_SFX_NAME
+}  // namespace Sfx
 
 constexpr int kSoundCount = 71;  // index 70 stays empty
 

@@ -12,6 +12,7 @@
 
 #include "forge.h"
 #include "tile_layout.h"
+#include "world/object_kinds.h"
 
 namespace forge {
 namespace {
@@ -28,80 +29,24 @@ struct KindSpec {
   std::vector<std::pair<int, const char*>> fixed;
 };
 
-// Names every triggerable shares.
-const std::vector<std::pair<const char*, int>> kTriggerable = {
-    {"hidden", 4}, {"target", 8}, {"link", 9}};
-std::vector<std::pair<const char*, int>> With(std::vector<std::pair<const char*, int>> extra) {
-  extra.insert(extra.end(), kTriggerable.begin(), kTriggerable.end());
-  return extra;
-}
-const std::vector<std::pair<const char*, int>> kSize = {{"w", 10}, {"h", 11}};
-std::vector<std::pair<const char*, int>> Sized(std::vector<std::pair<const char*, int>> extra) {
-  extra.insert(extra.end(), kSize.begin(), kSize.end());
-  return extra;
-}
-
+// The game's own kind table (src/world/object_kinds.h): the names a source
+// gives fields are the names the game's creators read them by.
 const std::vector<KindSpec>& Kinds() {
-  static const std::vector<KindSpec> kinds = {
-      {"spring", 0, {{"strength", 4}, {"direction", 5}}, {}},
-      {"fan", 1, Sized({{"direction", 4}, {"on", 5}, {"power", 6}}), {}},
-      {"teleport", 2, {{"enabled", 4}, {"pad", 8}, {"destination", 9}}, {}},
-      {"water", 4, kSize, {}},
-      {"moving_block", 5, Sized({{"end_x", 4}, {"end_y", 5}, {"steps", 6}}), {}},
-      {"falling_block", 6, {}, {}},
-      {"light_zone", 21, Sized({{"label", 4}, {"colour", 5}, {"mode", 6}, {"span", 7}}), {}},
-      {"tv_zone", 22, Sized({{"duration", 4}}), {}},
-      {"shake_zone", 24, Sized({{"target", 8}, {"mode", 5}, {"p6", 6}, {"p7", 7}}), {}},
-      {"camera_zone", 25, Sized({{"mode", 4}, {"value", 5}}), {}},
-      {"gravity_zone", 26, Sized({{"gravity", 4}}), {}},
-      {"coin", 41, kTriggerable, {}},
-      {"statue", 42, {{"index", 4}, {"target", 8}}, {}},
-      {"small_health", 43, kTriggerable, {}},
-      {"big_health", 44, kTriggerable, {}},
-      {"breakable", 46, {{"style", 4}}, {}},
-      {"spikes", 47, Sized({{"direction", 4}, {"hidden", 5}}), {}},
-      {"bee_hive", 60, With({{"release", 5}, {"interval", 6}, {"bees", 7}}), {}},
-      {"bee", 61, kTriggerable, {}},
-      {"bear", 62, With({{"mode", 5}}), {}},
-      {"mole", 63, kTriggerable, {}},
-      {"ghost", 67, kTriggerable, {}},
-      {"sheet", 68, With({{"mode", 5}}), {}},
-      {"zombie", 69, With({{"mode", 5}}), {}},
-      {"crab", 70, With({{"mode", 5}}), {}},
-      {"bucket", 72, With({{"mode", 5}}), {}},
-      {"ball", 73, kTriggerable, {}},
-      {"blowfish", 74, kTriggerable, {}},
-      {"starfish", 76, kTriggerable, {}},
-      {"goat", 77, kTriggerable, {}},
-      {"rock", 79, kTriggerable, {}},
-      {"scruff", 80, kTriggerable, {}},
-      {"mushroom", 81, kTriggerable, {}},
-      {"invader", 82, kTriggerable, {}},
-      {"rockguy", 83, With({{"mode", 5}}), {}},
-      {"lavaguy", 84, {{"hidden", 4}, {"target", 8}, {"link", 5}}, {}},
-      {"flameguy", 85, {{"hidden", 4}, {"target", 8}, {"link", 5}}, {}},
-      {"knight", 86, kTriggerable, {}},
-      {"wizard", 87, With({{"mode", 5}}), {}},
-      {"bat", 88, kTriggerable, {}},
-      {"cactus", 90, kTriggerable, {}},
-      {"mummy", 94, With({{"mode", 5}}), {}},
-      {"wompth", 96, kTriggerable, {}},
-      {"biddie", 100, kTriggerable, {}},
-      {"comet_zone", 102, Sized({{"interval", 4}}), {}},
-      {"walking_fan", 103, With({{"mode", 5}}), {}},
-      {"start", 120, {}, {}},
-      {"exit", 121, kSize, {{4, "0"}}},
-      {"warp", 122, kSize, {}},
-      {"timer_start", 123, kSize, {{4, "0"}}},
-      {"timer_finish", 123, kSize, {{4, "1"}}},
-      {"button", 140, {{"target", 8}, {"pressed", 4}, {"type", 5}, {"duration", 6}}, {}},
-      {"trigger_zone", 141, Sized({{"target", 8}}), {}},
-      {"message",
-       142,
-       Sized({{"number", 4}, {"target", 8}, {"link", 9}, {"box_x", 5}, {"box_y", 6}}),
-       {}},
-      {"secret", 143, kSize, {}},
-  };
+  static const std::vector<KindSpec> kinds = [] {
+    std::vector<KindSpec> out;
+    for (const ObjectKindRow& row : kObjectKinds) {
+      KindSpec k{row.name, row.code, {}, {}};
+      for (const KindField& f : row.fields) {
+        if (!f.name) break;
+        if (f.fixed)
+          k.fixed.push_back({f.field, f.fixed});
+        else
+          k.params.push_back({f.name, f.field});
+      }
+      out.push_back(k);
+    }
+    return out;
+  }();
   return kinds;
 }
 

@@ -547,7 +547,7 @@ void MakeEffects(const Context& ctx) {
     const char* path;
   };
   static const Entry table[] = {
-#define BOINGLE_SFX_ENTRY(i, p) {i, p},
+#define BOINGLE_SFX_ENTRY(i, name, p) {i, p},
       BOINGLE_SOUND_EFFECTS(BOINGLE_SFX_ENTRY)
 #undef BOINGLE_SFX_ENTRY
   };
