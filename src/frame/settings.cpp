@@ -4,6 +4,7 @@
 
 #include "frame/game_state.h"
 #include "frame/pending_steps.h"
+#include "player/console.h"
 #include "present/gamepad.h"
 #include "present/present.h"
 
@@ -161,6 +162,9 @@ void GatherKeys() {
   }
   EscapeHit = KeyHit(VK_ESCAPE);
   SpaceHit = KeyHit(VK_SPACE);
+  // The console's keys belong to it: a blank typed into a command must not
+  // close a message box or answer the end of a level as well.
+  if (ConsoleIsOpen()) SpaceHit = 0;
 }
 
 void RunKeyConfig() {
