@@ -326,4 +326,21 @@ TEST_F(LevelLoopTest, ASpaceTypedIntoTheConsoleStaysInTheConsole) {
   ResetLevel();
 }
 
+// The title card locks the keys for a second, but not Escape.
+TEST_F(LevelLoopTest, EscapeLeavesTheRetroLevelWhileTheTitleCardShows) {
+  test::WriteLevel(dir_, "retro.doy",
+                   test::LevelText(6, test::BlockRow(0, 800, 480), {"200,480,120,,,,,,,,"}));
+  test::StartHeadless(dir_.str(), "5 tap ESCAPE\n", 300);
+  LoadCatalogue();
+  LoadLevel("retro.doy");
+  try {
+    RunLevelFrames();
+  } catch (const EndOfRun&) {
+    FAIL() << "Escape did not leave the retro level";
+  }
+  EXPECT_EQ(LevelExitCode, 99);
+  EXPECT_LE(FramesPresented(), 10);
+  ResetLevel();
+}
+
 }  // namespace

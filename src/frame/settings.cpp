@@ -160,6 +160,10 @@ void GatherKeys() {
     DownHit = KeyHit(KeyDown);
     DownDown = KeyHeld(KeyDown);
   }
+  GatherEscapeAndSpace();
+}
+
+void GatherEscapeAndSpace() {
   EscapeHit = KeyHit(VK_ESCAPE);
   SpaceHit = KeyHit(VK_SPACE);
   // The console's keys belong to it: a blank typed into a command must not

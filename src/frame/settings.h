@@ -25,6 +25,8 @@ void EnsureSettings();
 bool LoadSettings();
 void SaveSettings();
 void GatherKeys();
+// Only the Escape and Space hits, which count while input is locked too.
+void GatherEscapeAndSpace();
 void RunKeyConfig();
 // The built-in values a run starts with before any file is read.
 void ResetSettingsToDefaults();

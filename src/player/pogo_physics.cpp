@@ -192,8 +192,13 @@ void RetroPlayerStep() {
   if (now - g_retroTime <= kRetroStepMs) return;
   P_PrevX = P_X;
   P_PrevY = P_Y;
-  // While input is locked the previous snapshot stays.
-  if (!InputLocked) GatherKeys();
+  // While input is locked the previous snapshot of the bound keys stays, but
+  // Escape still leaves the level at once, title card or not.
+  if (!InputLocked) {
+    GatherKeys();
+  } else {
+    GatherEscapeAndSpace();
+  }
   P_XS = LeftDown ? -8.0f : (RightDown ? 8.0f : 0.0f);
   P_X += P_XS;
   if (RetroRiseCounter > 0) {
