@@ -101,4 +101,31 @@ TEST_F(ConsoleTest, F1OpensItAndEscapeClosesItWithoutPausing) {
   InputLocked = 0;
 }
 
+TEST_F(ConsoleTest, EscapeClosesItWithoutTypingIntoTheLine) {
+  // Escape arrives as a press and, as from a real keyboard, a typed 27.
+  auto press = [](int key, int typed) {
+    InjectKey(key, true);
+    if (typed) InjectChar(typed);
+    GatherKeys();
+    ConsoleCheckOpenKey();
+    if (ConsoleOpen) ConsoleFrame();
+    InjectKey(key, false);
+  };
+  float keep = P_X;
+  ConsoleOpen = 0;
+  ConsoleInput.text.clear();
+  press(VK_F1, 0);
+  press(VK_ESCAPE, 27);
+  EXPECT_EQ(ConsoleOpen, 0);
+  EXPECT_EQ(ConsoleInput.text, "");
+  press(VK_F1, 0);
+  for (char c : std::string("P_X 5")) press(c == '_' ? 189 : c, c);
+  press(VK_ENTER, VK_ENTER);
+  EXPECT_EQ(Newest(), "P_X = 5.00000000");
+  EXPECT_FLOAT_EQ(P_X, 5);
+  P_X = keep;
+  ConsoleOpen = 0;
+  InputLocked = 0;
+}
+
 }  // namespace

@@ -2,17 +2,22 @@
 // a level, the command-line level's hand-back, the HUD and the score roll.
 #include <gtest/gtest.h>
 
+#include "entities/level_completion.h"
+#include "entities/message_point.h"
 #include "world/assets.h"
 #include "frame/game_loop.h"
 #include "world/game_state.h"
 #include "frame/hud.h"
 #include "frame/pause_menu.h"
+#include "player/console.h"
 #include "world/camera.h"
 #include "world/settings.h"
 #include "world/title_card.h"
 #include "world/player_state.h"
 #include "present/present.h"
 #include "support/test_support.h"
+#include "world/level_loader.h"
+#include "world/level_reset.h"
 #include "world/save_game.h"
 
 namespace {
@@ -287,6 +292,55 @@ TEST_F(LevelLoopTest, FallingOutCostsALifeAndTheLastOneEndsTheGame) {
     EXPECT_EQ(LevelRecord[4][1], 0) << "nothing opened";
   }
   Lives = 10;
+}
+
+// While the console is open, the Space of a typed command is text for it, not
+// a press for the level: neither a message box nor the end sequence take it.
+TEST_F(LevelLoopTest, ASpaceTypedIntoTheConsoleStaysInTheConsole) {
+  auto play = [&](const std::string& level, const std::string& script, long frames) {
+    test::WriteLevel(
+        dir_, "console.doy",
+        test::LevelText(0, test::BlockRow(0, 800, 480), {"400,480,120,,,,,,,,", level}));
+    test::StartHeadless(dir_.str(), script, frames);
+    LoadCatalogue();
+    CommandLineLevel = "console.doy";
+    ConsoleOpen = 0;
+    ConsoleInput.text.clear();
+    try {
+      PlayLevel(LevelIds::CommandLine);
+    } catch (const EndOfRun&) {
+    }
+    EXPECT_EQ(ConsoleOpen, 1);
+    EXPECT_EQ(ConsoleInput.text, "p_x 5");
+    EXPECT_EQ(LevelExitCode, 0);
+  };
+  // A message box opened by the hero at the start.
+  play("352,384,142,50,0,0,,7,99,3,3", "70 tap F1\n80 type p_x 5\n", 120);
+  EXPECT_EQ(MessagePointOpen(), 1);
+  // An exit box at the start: the end sequence waits for Space by frame 150.
+  play("352,384,121,0,,,,,,3,3", "160 tap F1\n170 type p_x 5\n", 320);
+  EXPECT_EQ(TallyState, 3) << "still waiting for Space";
+  ConsoleOpen = 0;
+  InputLocked = 0;
+  ConsoleInput.text.clear();
+  ResetLevel();
+}
+
+// The title card locks the keys for a second, but not Escape.
+TEST_F(LevelLoopTest, EscapeLeavesTheRetroLevelWhileTheTitleCardShows) {
+  test::WriteLevel(dir_, "retro.doy",
+                   test::LevelText(6, test::BlockRow(0, 800, 480), {"200,480,120,,,,,,,,"}));
+  test::StartHeadless(dir_.str(), "5 tap ESCAPE\n", 300);
+  LoadCatalogue();
+  LoadLevel("retro.doy");
+  try {
+    RunLevelFrames();
+  } catch (const EndOfRun&) {
+    FAIL() << "Escape did not leave the retro level";
+  }
+  EXPECT_EQ(LevelExitCode, 99);
+  EXPECT_LE(FramesPresented(), 10);
+  ResetLevel();
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "world/sound_effects.h"
 #include "world/settings.h"
 #include "frame/startup.h"
+#include "player/console.h"
 #include "present/present.h"
 #include "support/test_support.h"
 
@@ -112,6 +113,34 @@ TEST_F(StartupTest, ASettingsSaveThatCannotBeWrittenKeepsTheOldFileAndSaysSoOnce
   size_t first = err.find("could not write");
   ASSERT_NE(first, std::string::npos) << err;
   EXPECT_EQ(err.find("could not write", first + 1), std::string::npos) << "said once: " << err;
+}
+
+// The console's P_CONTROLS asks for six keys and then for a Y. Each key is
+// pressed in a frame of its own, as a player would, and types its character.
+TEST_F(StartupTest, RebindingKeepsTheNewKeysOnlyWhenAnsweredY) {
+  auto rebind = [&](const std::string& keys, const std::string& answer) {
+    std::string script;
+    int frame = 5;
+    for (char k : keys + answer) {
+      script += std::to_string(frame) + " type " + k + "\n";
+      frame += 5;
+    }
+    test::StartHeadless(dir_.str(), script, 200);
+    try {
+      ConsoleExecute("P_CONTROLS");
+    } catch (const EndOfRun&) {
+      ADD_FAILURE() << "still waiting after " << keys << answer;
+    }
+    SaveSettings();
+    auto v = test::ReadInts(Config());
+    return std::vector<int32_t>(v.begin() + 4, v.begin() + 10);
+  };
+  // A letter as the last key: its character is not taken for the answer.
+  EXPECT_EQ(rebind("IKJLAD", "Y"), (std::vector<int32_t>{73, 75, 74, 76, 65, 68}));
+  // Y as the last key does not answer the question by itself either.
+  EXPECT_EQ(rebind("WSADQY", "n"), (std::vector<int32_t>{73, 75, 74, 76, 65, 68}));
+  // Nor does a Space, which types a blank.
+  EXPECT_EQ(rebind("WSADQ ", "y"), (std::vector<int32_t>{87, 83, 65, 68, 81, 32}));
 }
 
 TEST_F(StartupTest, NoSettingsShowsTheOutputPrompt) {

@@ -151,13 +151,17 @@ TEST_F(ZonesTest, AFadingLightZoneRestartsFromTheCurrentColour) {
   EXPECT_EQ(AmbientB, 255);
   EXPECT_EQ(LightZones[1].active, 0);
 
-  // A negative span takes the zone's colour in one step and stops.
-  Load({"352,384,21,odd,200 100 050,2,-5,,,3,3"});
-  LightZoneChecks();
-  LightZonesStep();
-  EXPECT_EQ(AmbientR, 200);
-  EXPECT_EQ(AmbientB, 50);
-  EXPECT_EQ(LightZones[0].active, 0);
+  // A span below one, zero or left empty takes the zone's colour in one step
+  // and stops.
+  for (const char* span : {"-5", "0", ""}) {
+    Load({std::string("352,384,21,odd,200 100 050,2,") + span + ",,,3,3"});
+    ASSERT_EQ(AmbientR, 255);
+    LightZoneChecks();
+    LightZonesStep();
+    EXPECT_EQ(AmbientR, 200) << "span '" << span << "'";
+    EXPECT_EQ(AmbientB, 50) << "span '" << span << "'";
+    EXPECT_EQ(LightZones[0].active, 0) << "span '" << span << "'";
+  }
 }
 
 TEST_F(ZonesTest, GravityZonesHoldUntilAnotherIsEntered) {

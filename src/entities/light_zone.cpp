@@ -75,20 +75,23 @@ void LightZoneChecks() {
 
 void LightZonesStep() {
   for (TLightZone& z : LightZones) {
-    if (!z.active || z.span == 0) continue;
+    if (!z.active) continue;
     if (z.mode == 0) {
+      if (z.span == 0) continue;  // a zone no wider than a point blends nothing
       float t = (P_X - z.x) / z.span;
       AmbientR = static_cast<int>(z.fromR + (z.toR - z.fromR) * t);
       AmbientG = static_cast<int>(z.fromG + (z.toG - z.fromG) * t);
       AmbientB = static_cast<int>(z.fromB + (z.toB - z.fromB) * t);
       if (P_X < z.x || P_X > z.x + z.span) z.active = 0;
     } else if (z.mode == 2) {
-      float t = static_cast<float>(z.counter) / z.span;
-      AmbientR = static_cast<int>(z.fromR + (z.toR - z.fromR) * t);
-      AmbientG = static_cast<int>(z.fromG + (z.toG - z.fromG) * t);
-      AmbientB = static_cast<int>(z.fromB + (z.toB - z.fromB) * t);
-      // A span below one (a level typo) lands on the colour at once instead
-      // of drifting past it for ever.
+      if (z.span >= 1) {
+        float t = static_cast<float>(z.counter) / z.span;
+        AmbientR = static_cast<int>(z.fromR + (z.toR - z.fromR) * t);
+        AmbientG = static_cast<int>(z.fromG + (z.toG - z.fromG) * t);
+        AmbientB = static_cast<int>(z.fromB + (z.toB - z.fromB) * t);
+      }
+      // A span below one (zero, empty or a level typo) lands on the colour at
+      // once instead of drifting past it for ever or never starting.
       if (++z.counter >= z.span) {
         AmbientR = static_cast<int>(z.toR);
         AmbientG = static_cast<int>(z.toG);

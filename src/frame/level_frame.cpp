@@ -53,6 +53,9 @@ class LevelScreen : public Screen {
   }
 
   void Step() override {
+    // The console's keys belong to it: a blank typed into a command must not
+    // close a message box or answer the end of the level as well.
+    if (ConsoleIsOpen()) SpaceHit = 0;
     LightZonesStep();
     if (AreaIndex != Area::Retro) {
       if (PlayerState < 2) {

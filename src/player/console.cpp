@@ -134,6 +134,9 @@ void TInputLine::Update() {
       FlushKeys();
     } else if (c == VK_TAB) {
       text += "     ";
+    } else if (c == VK_ESCAPE) {
+      // Escape closes the console; left in the line it would spoil the next
+      // command.
     } else if (!KeyHeld(VK_LALT) && !KeyHeld(VK_LCONTROL)) {
       text.push_back(static_cast<char>(c));
     }

@@ -82,6 +82,9 @@ int WaitKey() {
     for (int k = 1; k < 256; ++k) {
       if (g_hits[k] > 0) {
         g_hits[k] = 0;
+        // The character the key typed is part of this answer: left queued, a
+        // prompt that reads characters next would take it as its own.
+        g_chars.clear();
         return k;
       }
     }
