@@ -1,6 +1,7 @@
 // The forge's tilesets and image sets: every area's sheet is there at the
-// shared layout's size, every named cell of the ground sheets shows something,
-// every area folder has pictures, and the layout's names are unique.
+// shared layout's size (the MAP sheet with its own rows below), every named
+// cell shows something where it should, every area folder has pictures, and
+// the layout's names are unique.
 #include <cairo.h>
 #include <gtest/gtest.h>
 
@@ -43,17 +44,63 @@ struct Sheet {
   }
 };
 
+constexpr int kSharedCells = forge::kSheetColumns * forge::kSheetRows;
+
+bool IsMapCell(int cell) { return (cell >= 80 && cell < 112) || cell >= kSharedCells; }
+
 TEST(ForgeTilesets, EverySheetHasTheSharedLayoutAndShowsEveryNamedCell) {
   for (const char* name : kTilesets) {
     fs::path p = GameDir() / "Tilesets" / (std::string("TILES_") + name + ".PNG");
     ASSERT_TRUE(fs::exists(p)) << p;
     Sheet sheet(p);
     ASSERT_TRUE(sheet.ok()) << p;
+    bool map = std::string(name) == "MAP";
     EXPECT_EQ(sheet.w(), forge::kSheetColumns * forge::kTileSize) << name;
-    EXPECT_EQ(sheet.h(), forge::kSheetRows * forge::kTileSize) << name;
-    if (std::string(name) == "MAP") continue;
-    for (const auto& c : forge::kTileCells)
+    EXPECT_EQ(sheet.h(), (map ? forge::kMapSheetRows : forge::kSheetRows) * forge::kTileSize) << name;
+    for (const auto& c : forge::kTileCells) {
+      // The MAP sheet is only ever drawn with its map cells; the others have
+      // no rows beyond the shared ones.
+      bool drawn = map ? IsMapCell(c.cell) : c.cell < kSharedCells;
+      if (!drawn) continue;
       EXPECT_TRUE(sheet.CellShows(c.cell)) << name << " " << c.name;
+    }
+  }
+}
+
+TEST(ForgeTilesets, MapCellsOverTheGroundLeaveItShowingAndGroundCellsCoverTheirCell) {
+  Sheet sheet(GameDir() / "Tilesets" / "TILES_MAP.PNG");
+  ASSERT_TRUE(sheet.ok());
+  cairo_surface_flush(sheet.s);
+  const unsigned char* d = cairo_image_surface_get_data(sheet.s);
+  int stride = cairo_image_surface_get_stride(sheet.s);
+  auto clearPixels = [&](int cell) {
+    int x0 = (cell % forge::kSheetColumns) * forge::kTileSize, y0 = (cell / forge::kSheetColumns) * forge::kTileSize;
+    int clear = 0;
+    for (int y = y0; y < y0 + forge::kTileSize; ++y)
+      for (int x = x0; x < x0 + forge::kTileSize; ++x)
+        if ((reinterpret_cast<const uint32_t*>(d + y * stride)[x] >> 24) == 0) ++clear;
+    return clear;
+  };
+  for (const auto& c : forge::kTileCells) {
+    if (!IsMapCell(c.cell)) continue;
+    std::string n = c.name;
+    // The ground layer: sea, land, coasts, bays and the region grounds fill
+    // their whole cell, or the night sky would show through the map.
+    bool ground = n == "map_land" || n == "map_land_b" || n == "map_sea" || n == "map_sea_b" ||
+                  n.rfind("map_coast_", 0) == 0 || n.rfind("map_bay_", 0) == 0 || n == "map_sand" ||
+                  n == "map_snow" || n == "map_ash" || n == "map_dusk" || n == "map_jungle" ||
+                  n == "map_cloud" || n == "map_weird";
+    // A region's edge is clear beyond the region, so the land shows there.
+    bool edge = n.find("_in_") == std::string::npos && n != "map_cloud_puff" &&
+                (n.rfind("map_sand_", 0) == 0 || n.rfind("map_snow_", 0) == 0 || n.rfind("map_ash_", 0) == 0 ||
+                 n.rfind("map_dusk_", 0) == 0 || n.rfind("map_jungle_", 0) == 0 || n.rfind("map_cloud_", 0) == 0 ||
+                 n.rfind("map_weird_", 0) == 0);
+    if (ground) {
+      EXPECT_EQ(clearPixels(c.cell), 0) << n;
+    }
+    if (edge) {
+      EXPECT_GT(clearPixels(c.cell), 32 * 4) << n;
+    }
   }
 }
 
@@ -95,7 +142,7 @@ TEST(ForgeTilesets, LayoutNamesAndCellsAreUniqueAndOnTheSheet) {
     EXPECT_TRUE(names.insert(c.name).second) << c.name;
     EXPECT_TRUE(cells.insert(c.cell).second) << c.cell;
     EXPECT_GE(c.cell, 0);
-    EXPECT_LT(c.cell, forge::kSheetColumns * forge::kSheetRows);
+    EXPECT_LT(c.cell, forge::kSheetColumns * forge::kMapSheetRows);
     EXPECT_EQ(forge::TileCell(c.name), c.cell);
   }
   EXPECT_EQ(forge::TileCell("no_such_cell"), -1);

@@ -89,6 +89,36 @@ TEST(LevelCompiler, CompilesASmallLevel) {
   EXPECT_EQ(doy, expected);
 }
 
+TEST(LevelCompiler, ALaterLegendGivesACharacterANewMeaningForTheGridsAfterIt) {
+  test::TempDir dir;
+  test::WriteText(dir / "content/levels/lev_legends.lvl",
+                  "title A\n"
+                  "legend\n"
+                  "1 top layer=2 solid\n"
+                  "1 grass layer=4\n"
+                  "2 fill layer=2\n"
+                  "end\n"
+                  "grid 0 0\n"
+                  "12\n"
+                  "end\n"
+                  "legend\n"
+                  "1 map_sea layer=1\n"
+                  "end\n"
+                  "grid 0 32\n"
+                  "12\n"
+                  "end\n");
+  ForgeRun r = RunLevelStage(dir);
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  std::string doy = test::ReadText(dir / "out/Levels/lev_legends.doy");
+  // Within one legend the lines of a character add up; the second legend
+  // replaces what "1" means, and "2", not named again, keeps its meaning.
+  // Cells: top 1, fill 6, grass 48, map_sea 82.
+  EXPECT_NE(doy.find("Tiles\n0,32,82,1\n0,0,1,2\n32,0,6,2\n32,32,6,2\n0,0,48,4\nIMAGE_TILE_LIST\n"
+                     "COLLISION_LIST\n0,0,0\nACTIVE_LIST\n"),
+            std::string::npos)
+      << doy;
+}
+
 TEST(LevelCompiler, MistakesStopTheForgeNamingFileAndLine) {
   struct Case {
     const char* source;

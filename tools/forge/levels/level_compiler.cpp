@@ -200,8 +200,10 @@ class Compiler {
       folder_ = Arg(w, 1);
     else if (d == "scroll")
       Scroll(w);
-    else if (d == "legend")
+    else if (d == "legend") {
       inLegend_ = true;
+      namedInThisLegend_.clear();
+    }
     else if (d == "grid")
       StartGrid(w);
     else if (d == "tile") {
@@ -259,6 +261,9 @@ class Compiler {
     if (w.size() < 2) Error("legend CHAR CELL [layer=N] [solid|platform]");
     char c = w[0][0];
     if (c == '.') Error("\".\" is always empty");
+    // A later legend that names a character again gives it a new meaning for
+    // the grids that follow; the lines of one legend add up.
+    if (namedInThisLegend_.insert(c).second) legend_[c].clear();
     LegendPart part{Cell(w[1]), 1, -1};
     for (size_t k = 2; k < w.size(); ++k) {
       if (w[k].rfind("layer=", 0) == 0)
@@ -388,6 +393,7 @@ class Compiler {
   int scroll_[kLayers] = {};
   bool inLegend_ = false, inGrid_ = false;
   std::map<char, std::vector<LegendPart>> legend_;
+  std::set<char> namedInThisLegend_;
   int gridX_ = 0, gridY_ = 0, gridRow_ = 0;
   std::vector<Tile> tiles_;
   std::vector<std::string> images_, actives_;

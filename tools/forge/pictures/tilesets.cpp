@@ -133,7 +133,7 @@ bool IsBackWall(int cell) { return cell >= 32 && cell <= 46; }
 void DrawCell(cairo_t* cr, const Style& s, int cell) {
   if (cell >= 48 && cell < 80)
     DrawDecoCell(cr, s, cell);
-  else if (cell >= 80 && cell < 112)
+  else if ((cell >= 80 && cell < 112) || cell >= kSheetColumns * kSheetRows)
     DrawMapCell(cr, s, cell);
   else
     DrawGroundCell(cr, s, cell);
@@ -141,14 +141,16 @@ void DrawCell(cairo_t* cr, const Style& s, int cell) {
 
 void MakeSheet(const Context& ctx, Area area) {
   const Style& s = StyleOf(area);
-  const int w = kSheetColumns * kTileSize, h = kSheetRows * kTileSize;
+  // The world map's sheet carries rows of its own below the shared ones.
+  const int rows = area == Area::Map ? kMapSheetRows : kSheetRows;
+  const int w = kSheetColumns * kTileSize, h = rows * kTileSize;
   // The console look is drawn at half size without smoothing, snapped to its
   // four greens and doubled, which gives square 2-pixel pixels throughout.
   const double scale = s.outlines ? 1.0 : 0.5;
   Canvas work(static_cast<int>(w * scale), static_cast<int>(h * scale));
   cairo_t* cr = work.cr();
   if (!s.outlines) cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
-  for (int cell = 0; cell < kSheetColumns * kSheetRows; ++cell) {
+  for (int cell = 0; cell < kSheetColumns * rows; ++cell) {
     cairo_save(cr);
     cairo_scale(cr, scale, scale);
     cairo_translate(cr, (cell % kSheetColumns) * kTileSize, (cell / kSheetColumns) * kTileSize);

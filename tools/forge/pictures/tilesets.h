@@ -70,7 +70,7 @@ class Rng {
 // top-left corner and clipped to its 32 by 32 square.
 void DrawGroundCell(cairo_t* cr, const Style& s, int cell);  // rows 0, 1, 2 and 7
 void DrawDecoCell(cairo_t* cr, const Style& s, int cell);    // rows 3 and 4
-void DrawMapCell(cairo_t* cr, const Style& s, int cell);     // rows 5 and 6
+void DrawMapCell(cairo_t* cr, const Style& s, int cell);     // rows 5 and 6, and 8 to 15 of MAP
 
 // Shared bits of the painters.
 Rgb Desaturate(Rgb c, double t);
