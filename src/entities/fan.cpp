@@ -1,6 +1,8 @@
 // Fans: a solid body and an air stream that pushes the hero while it runs.
 #include "entities/active_object_parts.h"
 
+#include "present/timer.h"
+
 EntityList<TFan> FanList;
 
 BOINGLE_STATE_VALUE(FanList, FanList.Size());
@@ -38,7 +40,7 @@ void TFan::Step() {
     return;
   }
   int now = Millisecs();
-  if (stamp < now - interval) {
+  if (MsPassed(stamp, interval, now)) {
     stamp = now;
     anim = (anim + 1) % 4;
   }

@@ -1,6 +1,8 @@
 // Floor buttons: toggle, one-shot and timed; the hero presses one by landing on it.
 #include "entities/active_object_parts.h"
 
+#include "present/timer.h"
+
 EntityList<TButton> ButtonList;
 
 BOINGLE_STATE_VALUE(ButtonList, ButtonList.Size());
@@ -28,7 +30,7 @@ void TButton::Draw() {
 }
 
 void TButton::Rearm() {
-  if (kind == static_cast<int>(ButtonType::Timed) && !up && pressedAt + duration < Millisecs())
+  if (kind == static_cast<int>(ButtonType::Timed) && !up && MsPassed(pressedAt, duration))
     up = 1;
 }
 

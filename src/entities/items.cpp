@@ -9,6 +9,7 @@
 #include "present/state_dump.h"
 #include "world/player_state.h"
 #include "present/present.h"
+#include "present/timer.h"
 #include "world/camera.h"
 #include "world/level_loader.h"
 #include "world/save_game.h"
@@ -118,7 +119,7 @@ void TCoin::Draw() {
 
 void TCoin::Update() {
   int now = Millisecs();
-  if (now - stamp > kCoinFrameMs) {
+  if (MsPassed(stamp, kCoinFrameMs, now)) {
     stamp = now;
     frame = (frame + 1) % kCoinFrames;
   }
@@ -157,7 +158,7 @@ void THealthPack::Draw() {
 
 void THealthPack::Update() {
   int now = Millisecs();
-  if (frame == 1 && now - stamp > kSquashMs) {
+  if (frame == 1 && MsPassed(stamp, kSquashMs, now)) {
     stamp = now;
     frame = 0;
   }

@@ -11,6 +11,7 @@
 #include "player/player_health.h"
 #include "world/player_state.h"
 #include "present/present.h"
+#include "present/timer.h"
 #include "world/level_boxes.h"
 #include "world/level_reset.h"
 #include "world/save_game.h"
@@ -79,7 +80,7 @@ void EndSequenceLogic() {
     }
     case 2:
       if (EndTextAlpha < 1.0f) EndTextAlpha += kFadeStep;
-      if (now - EndStamp > kPhaseMs) {
+      if (MsPassed(EndStamp, kPhaseMs, now)) {
         EndStamp = now;
         TallyState = 3;
       }
@@ -95,7 +96,7 @@ void EndSequenceLogic() {
       break;
     case 4:
       if (EndTextAlpha > 0) EndTextAlpha -= kFadeStep;
-      if (now - EndStamp > kPhaseMs) TallyState = 5;
+      if (MsPassed(EndStamp, kPhaseMs, now)) TallyState = 5;
       break;
     case 5:
       StartLevelFadeOut(ExitCode::Completed);

@@ -5,6 +5,7 @@
 #include "present/state_dump.h"
 #include "world/player_state.h"
 #include "present/present.h"
+#include "present/timer.h"
 #include "world/level_loader.h"
 #include "world/tile_map.h"
 
@@ -90,11 +91,11 @@ void ScreenShakeStep(float* offsetX, float* offsetY) {
     switch (ShakeModeNow) {
       case 0:
         Roll();
-        if (ShakeStart + ShakeDuration < now) StopScreenShake();
+        if (MsPassed(ShakeStart, ShakeDuration, now)) StopScreenShake();
         break;
       case 1: Roll(); break;
       case 2:
-        if (now - ShakeLastRoll > kQuakeRollMs) {
+        if (MsPassed(ShakeLastRoll, kQuakeRollMs, now)) {
           ShakeLastRoll = now;
           if (Rand(0, 4) == 1) ShakeBurstEnd = now + Rand(ShakeBurstMax / 2, ShakeBurstMax);
         }

@@ -1,6 +1,8 @@
 // Springs: they throw the hero the way they face and bounce back through their frames.
 #include "entities/active_object_parts.h"
 
+#include "present/timer.h"
+
 EntityList<TSpring> SpringList;
 
 BOINGLE_STATE_VALUE(SpringList, SpringList.Size());
@@ -26,7 +28,7 @@ void CreateSpring(const ActiveLine& line) {
 
 void TSpring::Step() {
   int now = Millisecs();
-  if (anim > 0 && now - stamp > kSpringFrameMs) {
+  if (anim > 0 && MsPassed(stamp, kSpringFrameMs, now)) {
     ++anim;
     stamp = now;
     if (anim > kSpringLastFrame) anim = 0;

@@ -6,6 +6,7 @@
 #include "present/state_dump.h"
 #include "world/player_state.h"
 #include "present/present.h"
+#include "present/timer.h"
 #include "world/level_loader.h"
 #include "world/tile_map.h"
 
@@ -42,7 +43,7 @@ void StartTVOverlay(int durationMs) {
 
 void TVZonesStep() {
   int now = Millisecs();
-  if (TVOverlayOn && TVOverlayStart + TVOverlayDuration < now) {
+  if (TVOverlayOn && MsPassed(TVOverlayStart, TVOverlayDuration, now)) {
     TVOverlayOn = 0;
     RenewSfxChannel(Sfx::TvNoise);
   }

@@ -1,6 +1,8 @@
 // Water: the hero's in-water flags, the bubbles' test and the shared, light-blended animation.
 #include "entities/active_object_parts.h"
 
+#include "present/timer.h"
+
 EntityList<TWater> WaterList;
 int WaterFrame = 0, WaterStamp = 0;
 
@@ -66,7 +68,7 @@ void DrawWater() {
 
 void AnimationClockStep() {
   int now = Millisecs();
-  if (now - WaterStamp > kWaterFrameMs) {
+  if (MsPassed(WaterStamp, kWaterFrameMs, now)) {
     WaterStamp = now;
     WaterFrame = (WaterFrame + 1) % kWaterFrames;
   }

@@ -6,6 +6,7 @@
 #include "world/camera.h"
 #include "world/player_state.h"
 #include "present/present.h"
+#include "present/timer.h"
 
 float HudAlpha = 1.0f;
 
@@ -23,7 +24,7 @@ void ResetLevelTime() {
 
 void TickLevelTime() {
   int now = Millisecs();
-  if (now - g_timerTime > kTimerStepMs) {
+  if (MsPassed(g_timerTime, kTimerStepMs, now)) {
     g_timerTime = now;
     --LevelTime;
   }
@@ -31,7 +32,7 @@ void TickLevelTime() {
 
 void RollScore() {
   int now = Millisecs();
-  if (now - g_rollTime <= kRollStepMs) return;
+  if (!MsPassed(g_rollTime, kRollStepMs, now)) return;
   // Big gaps close in big steps, so any gain settles within a second or two,
   // and the last steps are single points the eye can follow.
   if (ScoreShown < Score - 1000) ScoreShown += 500;

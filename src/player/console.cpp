@@ -10,6 +10,7 @@
 #include "world/settings.h"
 #include "world/player_state.h"
 #include "present/present.h"
+#include "present/timer.h"
 
 int ConsoleOpen = 0;
 TInputLine ConsoleInput;
@@ -144,7 +145,7 @@ void TInputLine::Update() {
     cursorVisible = 1;
     blinkTime = now;
   }
-  if (now > blinkTime + kBlinkMs) {
+  if (MsPassed(blinkTime, kBlinkMs, now)) {
     cursorVisible = !cursorVisible;
     blinkTime = now;
   }

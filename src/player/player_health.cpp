@@ -7,6 +7,7 @@
 #include "world/sound_effects.h"
 #include "world/player_state.h"
 #include "present/present.h"
+#include "present/timer.h"
 #include "world/level_reset.h"
 
 int HurtTime = 0;
@@ -42,7 +43,7 @@ void PlayerFollowUpStep() {
   int now = Millisecs();
   // The clock's milliseconds taken as degrees: a pulse every 360 ms.
   HurtTint = (SinD(static_cast<float>(now)) + 1) / 2;
-  if (now > HurtTime + kHurtSafeMs) PlayerState = 0;
+  if (MsPassed(HurtTime, kHurtSafeMs, now)) PlayerState = 0;
 }
 
 void StartDeath() {
@@ -59,7 +60,7 @@ void PlayerDyingStep() {
     p->y += p->ys;
     p->x += p->xs;
   }
-  if (Millisecs() > DeathTime + kDeathFadeMs) {
+  if (MsPassed(DeathTime, kDeathFadeMs)) {
     PendingExitCode = 2;
     if (FadeAlpha == 0) FadeAlpha = 0.01f;
   }

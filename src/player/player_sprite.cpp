@@ -1,5 +1,7 @@
 #include "player/player_sprite.h"
 
+#include "present/timer.h"
+
 #include "world/assets.h"
 #include "player/player_health.h"
 #include "world/player_state.h"
@@ -33,7 +35,7 @@ void AnimatePlayer() {
       AnimState = 1;
       break;
     case 1:
-      if (AnimFrame < kLastBounceFrame && now > AnimTime + kFrameMs) {
+      if (AnimFrame < kLastBounceFrame && MsPassed(AnimTime, kFrameMs, now)) {
         ++AnimFrame;
         AnimTime = now;
       }
@@ -44,7 +46,7 @@ void AnimatePlayer() {
       AnimState = 7;
       break;
     case 7:
-      if (AnimFrame < kLastDashFrame && now > AnimTime + kFrameMs) {
+      if (AnimFrame < kLastDashFrame && MsPassed(AnimTime, kFrameMs, now)) {
         ++AnimFrame;
         AnimTime = now;
       }

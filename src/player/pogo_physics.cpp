@@ -10,6 +10,7 @@
 #include "player/player_sprite.h"
 #include "world/player_state.h"
 #include "present/present.h"
+#include "present/timer.h"
 #include "world/tile_map.h"
 
 int RetroRiseCounter = 0;
@@ -54,9 +55,9 @@ void DoubleBounceMachine(int now) {
   }
   if (DoubleState == 2) {
     if (UpDown) DoubleState = 3;
-    if (now > ReleaseTime + kDoubleWindowMs) DoubleState = 0;
+    if (MsPassed(ReleaseTime, kDoubleWindowMs, now)) DoubleState = 0;
   }
-  if (DoubleState == 3 && now > ReleaseTime + kDoubleWindowMs) DoubleState = 0;
+  if (DoubleState == 3 && MsPassed(ReleaseTime, kDoubleWindowMs, now)) DoubleState = 0;
   if (FloorContact && DoubleState == 3) {
     P_YS = P_HIGH_DOUBLE;
     DoubleState = 0;
@@ -186,7 +187,7 @@ void RetroPlayerStep() {
   // 100 ms: an Attack tap between two of his steps waits for the next one.
   g_retroAttackHits += AttackHit;
   int now = Millisecs();
-  if (now - g_retroTime <= kRetroStepMs) return;
+  if (!MsPassed(g_retroTime, kRetroStepMs, now)) return;
   P_PrevX = P_X;
   P_PrevY = P_Y;
   P_XS = LeftDown ? -8.0f : (RightDown ? 8.0f : 0.0f);

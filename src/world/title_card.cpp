@@ -4,6 +4,7 @@
 #include "world/game_state.h"
 #include "world/level_loader.h"
 #include "present/present.h"
+#include "present/timer.h"
 
 namespace {
 constexpr int kPhaseMs = 500;
@@ -38,13 +39,13 @@ void UpdateTitleCard() {
     case 1:
       TitleAlpha += 0.05f;
       if (TitleAlpha > 1.0f) TitleAlpha = 1.0f;
-      if (now - TitleTime > kPhaseMs) {
+      if (MsPassed(TitleTime, kPhaseMs, now)) {
         TitleTime = now;
         TitleState = 2;
       }
       break;
     case 2:
-      if (now - TitleTime > kPhaseMs) {
+      if (MsPassed(TitleTime, kPhaseMs, now)) {
         TitleTime = now;
         TitleState = 3;
         InputLocked = 0;
@@ -56,7 +57,7 @@ void UpdateTitleCard() {
         TitleAlpha -= 0.05f;
         if (TitleAlpha < 0) TitleAlpha = 0;
       }
-      if (now - TitleTime > kPhaseMs) {
+      if (MsPassed(TitleTime, kPhaseMs, now)) {
         TitleTime = now;
         TitleState = TitleState == 3 ? 4 : 5;
         TitleAlpha = 1.0f;
