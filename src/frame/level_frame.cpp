@@ -69,6 +69,7 @@ void RunLevelFrames() {
   PlayerState = 0;
   LoadLevelCompletionRecord();
   Health = 5;
+  TakeFocusLoss();  // a loss on an earlier screen is no reason to pause this one
 
   while (LevelExitCode == ExitCode::Running) {
     if (MessagePointOpen() || ConsoleIsOpen()) InputLocked = 1;
@@ -112,12 +113,16 @@ void RunLevelFrames() {
     TVZonesStep();
     if (ConsoleIsOpen()) ConsoleFrame();
     ConsoleCheckOpenKey();
-    // Escape: GatherKeys (in the physics step) has read it this frame.
+    // Escape: GatherKeys (in the physics step) has read it this frame. A
+    // window that loses its focus pauses the level where Escape would; in
+    // the retro area, where Escape leaves, it does nothing.
+    bool focusLost = TakeFocusLoss();
     if (AreaIndex == kRetroArea) {
       if (EscapeHit) LevelExitCode = ExitCode::RetroLeft;
-    } else if (EscapeHit && FadeAlpha == 0 && PlayerState < 2 && !ConsoleIsOpen()) {
+    } else if ((EscapeHit || focusLost) && FadeAlpha == 0 && PlayerState < 2 && !ConsoleIsOpen()) {
       EscapeHit = 0;
       OpenPauseMenu();
+      TakeFocusLoss();  // lost again while the menu was up: no second menu
     }
     UpdateTitleCard();
     DrawTitleCard();
