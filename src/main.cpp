@@ -11,6 +11,7 @@
 #include "frame/game_loop.h"
 #include "frame/startup.h"
 #include "present/state_dump.h"
+#include "present/game_folders.h"
 #include "present/present.h"
 
 namespace {
@@ -27,9 +28,11 @@ void PrintHelp() {
       "  --screenshot FILE  PNG of the last presented frame (window runs)\n"
       "  --state FILE       JSON of the main globals, written when the run ends\n"
       "  --seed N           seed the random generator with N, not the clock\n"
-      "  --data DIR         the program folder to read content from\n"
-      "  --save-dir DIR     where settings, save slots and dumps are written\n"
+      "  --data DIR         the folder to read content from\n"
+      "  --save-dir DIR     where settings, save slots, dumps and F12 screenshots go\n"
       "  --mixdown FILE     headless: write the sound mix to a WAV, 735 samples a frame\n"
+      "  --windowed, --fullscreen\n"
+      "                     this run in a window or full screen; config.dat keeps its choice\n"
       "  --help, --version\n";
 }
 
@@ -40,8 +43,6 @@ std::string ExeFolder(const char* argv0) {
   size_t slash = p.rfind('/');
   return slash == std::string::npos ? std::string(".") : p.substr(0, slash);
 }
-
-bool Writable(const std::string& dir) { return access(dir.c_str(), W_OK) == 0; }
 
 // Parses the options; returns -1 to go on, else the exit code.
 int ParseOptions(int argc, char** argv) {
@@ -89,6 +90,10 @@ int ParseOptions(int argc, char** argv) {
       Options.dataDir = value("a folder");
     } else if (a == "--save-dir") {
       Options.saveDir = value("a folder");
+    } else if (a == "--windowed") {
+      Options.viewingMode = 1;
+    } else if (a == "--fullscreen") {
+      Options.viewingMode = 2;
     } else if (a == "--mixdown") {
       Options.mixdownFile = value("a file");
     } else if (a.rfind("--", 0) == 0) {
@@ -113,19 +118,9 @@ void WriteRequestedFiles() {
 int main(int argc, char** argv) {
   int done = ParseOptions(argc, argv);
   if (done >= 0) return done;
-  if (Options.dataDir.empty()) Options.dataDir = ExeFolder(argv[0]);
-  if (Options.saveDir.empty()) {
-    Options.saveDir = Options.dataDir;
-    if (!Writable(Options.saveDir)) {
-      const char* xdg = std::getenv("XDG_DATA_HOME");
-      const char* home = std::getenv("HOME");
-      std::string base = xdg && *xdg ? xdg : std::string(home ? home : ".") + "/.local/share";
-      Options.saveDir = base + "/boingle";
-      std::error_code ec;
-      std::filesystem::create_directories(Options.saveDir, ec);
-      if (ec) std::cerr << "boingle: cannot make " << Options.saveDir << ": " << ec.message() << "\n";
-    }
-  }
+  GameFolders folders = ChooseGameFolders(ExeFolder(argv[0]), Options.dataDir, Options.saveDir);
+  Options.dataDir = folders.data;
+  Options.saveDir = folders.save;
   if (!StartPresentation()) return 1;
   AtEndOfRun(WriteRequestedFiles);
   int code = 0;

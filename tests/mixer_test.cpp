@@ -226,6 +226,28 @@ TEST(MixerTest, ReleasedChannelsAreHandedOutAgain) {
   EXPECT_EQ(m.ChannelCount(), 3);
 }
 
+TEST(MixerTest, HeldSoundIsSilentAndGoesOnWhereItStopped) {
+  // A ramp, so that where the sample stands shows in the output.
+  auto ramp = std::make_shared<Sound>();
+  for (int i = 0; i < 1000; ++i)
+    ramp->frames.insert(ramp->frames.end(), {i / 2000.0f, i / 2000.0f});
+  int musicFrames = 0;
+  auto countMusic = [&musicFrames](float*, int frames) { musicFrames += frames; };
+  Mixer held, steady;
+  held.SetMusicSource(countMusic);
+  held.Play(held.AllocChannel(), ramp);
+  steady.Play(steady.AllocChannel(), ramp);
+  auto first = MixOf(held, 100);
+  EXPECT_EQ(first, MixOf(steady, 100));
+  held.SetHeld(true);
+  EXPECT_EQ(Peak(MixOf(held, 5000)), 0.0f) << "nothing is heard while held";
+  EXPECT_EQ(musicFrames, 100) << "the music does not move on either";
+  EXPECT_TRUE(held.Playing(1)) << "five times the sample's length, and it has not ended";
+  held.SetHeld(false);
+  EXPECT_EQ(MixOf(held, 300), MixOf(steady, 300)) << "it goes on from frame 100";
+  EXPECT_EQ(musicFrames, 400);
+}
+
 TEST(MusicLibraryTest, ASongPlaysLoudAndStopsSilent) {
   Options = RunOptions();
   Options.dataDir = BOINGLE_GAME_DIR;

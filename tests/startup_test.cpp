@@ -149,6 +149,7 @@ TEST_F(StartupTest, NoSettingsShowsTheOutputPrompt) {
   EXPECT_TRUE(test::DrewText("4 - No Music"));
   EXPECT_TRUE(test::DrewText("Press a corresponding number or ESC to quit"));
   EXPECT_TRUE(test::DrewText(std::string(57, '-')));
+  EXPECT_TRUE(test::DrewText("On Linux 1, 2 and 3 all play through the same SDL output"));
 }
 
 TEST_F(StartupTest, FourThenAStartsWindowedWithoutMusic) {

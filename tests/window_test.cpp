@@ -4,12 +4,15 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 
 #include "present/backend.h"
 #include "present/gl_letterbox.h"
 #include "present/keymap.h"
+#include "present/mixer.h"
 #include "present/present.h"
 #include "present/present_internal.h"
 #include "support/test_support.h"
@@ -589,6 +592,84 @@ TEST_F(WindowTest, EventsBecomeKeysAndCharacters) {
   PumpEvents();
   EXPECT_FALSE(SDL_GetWindowFlags(win) & SDL_WINDOW_FULLSCREEN);
   FlushKeys();
+}
+
+TEST_F(WindowTest, F12SavesThePictureOnShowBesideTheSavesAndSaysWhere) {
+  auto press = [](bool down) {
+    SDL_Event e{};
+    e.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+    e.key.keysym.scancode = SDL_SCANCODE_F12;
+    e.key.keysym.sym = SDLK_F12;
+    e.key.state = down ? SDL_PRESSED : SDL_RELEASED;
+    SDL_PushEvent(&e);
+  };
+  auto shots = [] {
+    std::vector<std::string> found;
+    for (auto& e : std::filesystem::directory_iterator(dir_->path())) {
+      std::string name = e.path().filename().string();
+      if (name.rfind("boingle-", 0) == 0 && e.path().extension() == ".png")
+        found.push_back(e.path().string());
+    }
+    std::sort(found.begin(), found.end());
+    return found;
+  };
+  FlushKeys();
+  SetBlend(BLEND_SOLID);
+  SetClsColor(0, 0, 0);
+  Cls();
+  Fill(0, 200, 0, 0, 0, 800, 600);
+  press(true);
+  press(false);
+  PumpEvents();
+  EXPECT_EQ(KeyHit(VK_F12), 0) << "the game never sees the key";
+  testing::internal::CaptureStdout();
+  Flip();
+  std::string said = testing::internal::GetCapturedStdout();
+  std::vector<std::string> first = shots();
+  ASSERT_EQ(first.size(), 1u) << said;
+  // boingle-YYYYMMDD-HHMMSS.png
+  std::string name = std::filesystem::path(first[0]).filename().string();
+  EXPECT_EQ(name.size(), std::string("boingle-20240101-120000.png").size()) << name;
+  EXPECT_EQ(said, "boingle: screenshot saved to " + first[0] + "\n");
+  Shot s;
+  std::vector<uint8_t> bytes;
+  ASSERT_TRUE(ReadWholeFile(first[0], &bytes));
+  ASSERT_TRUE(DecodePng(bytes, &s.w, &s.h, &s.rgba));
+  EXPECT_EQ(s.w, 800);
+  EXPECT_EQ(s.h, 600);
+  EXPECT_TRUE(Near(s.At(400, 300), 0x00C800));
+
+  // A second press in the same second keeps the first picture.
+  press(true);
+  press(false);
+  PumpEvents();
+  testing::internal::CaptureStdout();
+  Flip();
+  testing::internal::GetCapturedStdout();
+  EXPECT_EQ(shots().size(), 2u);
+  for (const std::string& f : shots()) std::filesystem::remove(f);
+}
+
+TEST_F(WindowTest, TheWindowsFocusEventsReachTheGameAndTheSound) {
+  SDL_Window* win = SDL_GL_GetCurrentWindow();
+  ASSERT_NE(win, nullptr);
+  auto focus = [win](Uint8 event) {
+    SDL_Event e{};
+    e.type = SDL_WINDOWEVENT;
+    e.window.event = event;
+    e.window.windowID = SDL_GetWindowID(win);
+    SDL_PushEvent(&e);
+    PumpEvents();
+  };
+  TakeFocusLoss();
+  focus(SDL_WINDOWEVENT_FOCUS_LOST);
+  EXPECT_FALSE(WindowFocused());
+  EXPECT_TRUE(TheMixer().Held());
+  EXPECT_TRUE(TakeFocusLoss());
+  focus(SDL_WINDOWEVENT_FOCUS_GAINED);
+  EXPECT_TRUE(WindowFocused());
+  EXPECT_FALSE(TheMixer().Held());
+  EXPECT_FALSE(TakeFocusLoss());
 }
 
 }  // namespace

@@ -95,11 +95,15 @@ class LevelScreen : public Screen {
     TVZonesStep();
     if (ConsoleIsOpen()) ConsoleFrame();
     ConsoleCheckOpenKey();
+    // A window that loses its focus pauses the level where Escape would; in
+    // the retro area, where Escape leaves, it does nothing.
+    bool focusLost = TakeFocusLoss();
     if (AreaIndex == Area::Retro) {
       if (EscapeHit) LevelExitCode = ExitCode::RetroLeft;
-    } else if (EscapeHit && FadeAlpha == 0 && PlayerState < 2 && !ConsoleIsOpen()) {
+    } else if ((EscapeHit || focusLost) && FadeAlpha == 0 && PlayerState < 2 && !ConsoleIsOpen()) {
       EscapeHit = 0;
       OpenPauseMenu();
+      TakeFocusLoss();  // lost again while the menu was up: no second menu
     }
     UpdateTitleCard();
     DrawTitleCard();
@@ -122,6 +126,7 @@ void RunLevelFrames() {
   PlayerState = 0;
   LoadLevelCompletionRecord();
   Health = 5;
+  TakeFocusLoss();  // a loss on an earlier screen is no reason to pause this one
 
   LevelScreen level;
   RunScreen(level);

@@ -15,7 +15,11 @@
 #include "world/music.h"
 #include "world/sound_effects.h"
 #include "world/settings.h"
+#include "present/state_dump.h"
 #include "present/present.h"
+
+// Which kind of display this run opened (the stored choice may differ).
+BOINGLE_STATE_VALUE(Windowed, Windowed);
 
 namespace {
 
@@ -45,6 +49,10 @@ void AskSoundOutput() {
                             dashes.c_str(),
                             "Press a corresponding number or ESC to quit"};
     for (int i = 0; i < 9; ++i) DrawText(lines[i], 0, 12.0f * i);
+    // The three outputs are names from another platform; here every one of
+    // them is the one SDL device, and the player should know the choice
+    // that matters is music or none.
+    DrawText("On Linux 1, 2 and 3 all play through the same SDL output", 0, 12.0f * 9);
     Flip(1);
     int choice = 0;
     while (choice == 0) {
@@ -72,7 +80,10 @@ void AskSoundOutput() {
 void AskViewingMode() {
   // A value written by something else than the game counts as not chosen.
   if (ViewingMode != 1 && ViewingMode != 2) ViewingMode = 0;
-  if (ViewingMode == 0) {
+  // --windowed and --fullscreen choose for this run only: ViewingMode, which
+  // config.dat receives, keeps the stored choice (or its absence, so that a
+  // later run without the option still asks).
+  if (Options.viewingMode == 0 && ViewingMode == 0) {
     std::string message;
     while (ViewingMode == 0) {
       SetColor(255, 255, 255);
@@ -90,7 +101,8 @@ void AskViewingMode() {
     }
   }
   SelectDriver();
-  if (ViewingMode == 1) {
+  int mode = Options.viewingMode != 0 ? Options.viewingMode : ViewingMode;
+  if (mode == 1) {
     OpenGraphics(800, 600, 0, 60, 0);
     Windowed = 1;
   } else {

@@ -201,6 +201,7 @@ class GLBackend : public Backend {
 
  private:
   void Shutdown();
+  void ShowOwnIcon();
   void MakeCurrent() { SDL_GL_MakeCurrent(window_, context_); }
   SDL_DisplayMode DesktopMode() const;
   int NewPage(int w, int h, bool shared);
@@ -292,6 +293,7 @@ bool GLBackend::Start() {
       "Boingle", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 800, 600,
       SDL_WINDOW_OPENGL | SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN | SDL_WINDOW_ALLOW_HIGHDPI);
   if (!window_) return false;
+  ShowOwnIcon();
   context_ = SDL_GL_CreateContext(window_);
   if (!context_) return false;
   MakeCurrent();
@@ -333,6 +335,19 @@ bool GLBackend::Start() {
   NewPage(kPageSize, kPageSize, true);  // page 0 always exists: untextured quads fall back on it
   SDL_StartTextInput();
   return true;
+}
+
+// The forge's icon on the window too, where the desktop shows the window's
+// own picture (task bars, Alt+Tab) rather than the installed one.
+void GLBackend::ShowOwnIcon() {
+  std::vector<uint8_t> bytes, rgba;
+  int w = 0, h = 0;
+  if (!ReadWholeFile("Icons/boingle_64.png", &bytes) || !DecodePng(bytes, &w, &h, &rgba)) return;
+  SDL_Surface* icon =
+      SDL_CreateRGBSurfaceWithFormatFrom(rgba.data(), w, h, 32, w * 4, SDL_PIXELFORMAT_RGBA32);
+  if (!icon) return;
+  SDL_SetWindowIcon(window_, icon);
+  SDL_FreeSurface(icon);
 }
 
 bool GLBackend::BuildPrograms() {
@@ -985,6 +1000,8 @@ bool GLBackend::PumpEvents() {
         break;
       case SDL_WINDOWEVENT:
         if (e.window.event == SDL_WINDOWEVENT_CLOSE) alive = false;
+        if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST) InjectFocus(false);
+        if (e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) InjectFocus(true);
         break;
       case SDL_KEYDOWN:
       case SDL_KEYUP: {

@@ -21,6 +21,10 @@ bool ValidButton(int b) { return b >= 1 && b < 8; }
 
 void InjectKey(int key, bool down) {
   if (!ValidKey(key)) return;
+  if (key == VK_F12) {
+    if (down) NoteScreenshotKey();
+    return;
+  }
   if (down) {
     g_down[key] = 1;
     ++g_hits[key];
@@ -73,6 +77,13 @@ void ResetInput() {
   for (int k = 0; k < 256; ++k) g_down[k] = g_hits[k] = 0;
   for (int b = 0; b < 8; ++b) g_mouseDown[b] = g_mouseHits[b] = 0;
   g_chars.clear();
+  ResetFocus();
+  ForgetScreenshotKey();
+}
+
+void ReleaseHeldKeys() {
+  for (int k = 0; k < 256; ++k) g_down[k] = 0;
+  for (int b = 0; b < 8; ++b) g_mouseDown[b] = 0;
 }
 
 int WaitKey() {

@@ -109,6 +109,16 @@ void Mixer::SetMusicSource(MusicSource source) {
   music_ = std::move(source);
 }
 
+void Mixer::SetHeld(bool held) {
+  std::lock_guard<std::mutex> g(lock_);
+  held_ = held;
+}
+
+bool Mixer::Held() const {
+  std::lock_guard<std::mutex> g(lock_);
+  return held_;
+}
+
 uint64_t Mixer::MixCount() const {
   std::lock_guard<std::mutex> g(lock_);
   return mixCount_;
@@ -118,6 +128,7 @@ void Mixer::Mix(float* out, int frames) {
   std::fill(out, out + 2 * frames, 0.0f);
   std::lock_guard<std::mutex> g(lock_);
   ++mixCount_;
+  if (held_) return;
   for (Channel& c : channels_) {
     if (!c.playing || c.volume <= 0.0f) {
       // A silent channel still moves on, so it ends when it would have.

@@ -56,6 +56,11 @@ class Mixer {
 
   void SetMusicSource(MusicSource source);
 
+  // While held, Mix gives silence and nothing moves on: effects and music
+  // go on from where they were when the hold ends.
+  void SetHeld(bool held);
+  bool Held() const;
+
   // Sums every playing channel and the music into `out` (interleaved stereo,
   // `frames` frames), bent softly into [-1, 1].
   void Mix(float* out, int frames);
@@ -79,6 +84,7 @@ class Mixer {
   MusicSource music_;
   std::vector<float> musicBuffer_;
   uint64_t mixCount_ = 0;
+  bool held_ = false;
 };
 
 // The one mixer the game plays through.

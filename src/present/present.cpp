@@ -51,6 +51,8 @@ void EndOfFrame() {
   ++g_frames;
   SoundFrameTick();
   DeliverScriptEvents(g_frames);
+  // After the script's events, so that F12 at frame N shoots frame N.
+  TakeNotedScreenshot();
   if (Options.frameBudget >= 0 && g_frames >= Options.frameBudget) EndRun(0);
 }
 

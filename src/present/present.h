@@ -44,6 +44,7 @@ constexpr int VK_UP = 38;
 constexpr int VK_RIGHT = 39;
 constexpr int VK_DOWN = 40;
 constexpr int VK_F1 = 112;
+constexpr int VK_F12 = 123;  // the screenshot key of every screen; the game never sees it
 constexpr int VK_LCONTROL = 162;
 constexpr int VK_LALT = 164;
 constexpr int VK_OEM_3 = 192;  // the key left of 1 on a US keyboard
@@ -103,6 +104,7 @@ struct RunOptions {
   std::string dataDir;  // where content is read from
   std::string saveDir;  // where settings, saves and dumps are written
   std::string mixdownFile;  // headless: write the mix, 735 samples per frame
+  int viewingMode = 0;  // --windowed 1, --fullscreen 2; 0: the stored choice
   std::vector<std::string> levelArgs;  // everything that is not ours
 };
 
@@ -248,6 +250,16 @@ void InjectChar(int c);
 void InjectMouseMove(int x, int y);
 void InjectMouseButton(int button, bool down);
 void PumpEvents();
+
+// Window focus, reported by the window and by the input script alike. Losing
+// it lets go of every held key (their releases go to another window) and
+// holds all sound until it comes back.
+void InjectFocus(bool focused);
+bool WindowFocused();
+// True once for every loss of focus since the last call; a loop that acts on
+// focus loss asks every frame, and asks once before its first frame so that
+// a loss from an earlier screen is not taken for a new one.
+bool TakeFocusLoss();
 
 // Reads an input script (frame-numbered events); false with a message on error.
 bool LoadInputScript(const std::string& file, std::string* error);

@@ -19,3 +19,11 @@ bool WritePng(const std::string& realPath, int w, int h, const uint8_t* rgba);
 
 // Input bookkeeping the frame loop drives.
 void ResetInput();
+void ReleaseHeldKeys();  // keys let go of without a press of their own
+void ResetFocus();       // focused, no losses counted, sound not held
+
+// The F12 screenshot: InjectKey notes the press, the end of the frame takes
+// the picture then on show.
+void NoteScreenshotKey();
+void ForgetScreenshotKey();
+void TakeNotedScreenshot();

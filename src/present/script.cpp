@@ -2,10 +2,13 @@
 // a seed, a script and the headless clock repeats exactly.
 //
 //   N down KEY | N up KEY | N tap KEY | N type TEXT     (# starts a comment)
+//   N focus lost | N focus gained
 //
 // An event at N is delivered after the N-th presented frame (0: before the
 // first). "tap" is down at N and up at N + 1; "type" sends one character a
 // frame from N on, each as a press and release of its key plus the character.
+// "focus" takes the window's focus away or gives it back, through the same
+// call the window's own focus events make.
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
@@ -18,8 +21,8 @@ namespace {
 
 struct ScriptEvent {
   long frame;
-  enum Kind { Down, Up, Char } kind;
-  int value;  // key code or character
+  enum Kind { Down, Up, Char, Focus } kind;
+  int value;  // key code, character, or 1 focused / 0 not
 };
 
 std::vector<ScriptEvent> g_events;
@@ -108,7 +111,7 @@ bool LoadInputScript(const std::string& file, std::string* error) {
       return false;
     }
     if (!(ls >> verb) || frame < 0) {
-      *error = file + ":" + std::to_string(lineNo) + ": expected down, up, tap or type";
+      *error = file + ":" + std::to_string(lineNo) + ": expected down, up, tap, type or focus";
       return false;
     }
     auto bad = [&](const std::string& what) {
@@ -131,6 +134,13 @@ bool LoadInputScript(const std::string& file, std::string* error) {
         g_events.push_back({f, ScriptEvent::Char, c});
         ++f;
       }
+      continue;
+    }
+    if (verb == "focus") {
+      std::string what;
+      ls >> what;
+      if (what != "lost" && what != "gained") return bad("expected focus lost or focus gained");
+      g_events.push_back({frame, ScriptEvent::Focus, what == "gained" ? 1 : 0});
       continue;
     }
     std::string keyName;
@@ -163,6 +173,7 @@ void DeliverScriptEvents(long frame) {
         break;
       case ScriptEvent::Up: InjectKey(e.value, false); break;
       case ScriptEvent::Char: InjectChar(e.value); break;
+      case ScriptEvent::Focus: InjectFocus(e.value != 0); break;
     }
   }
 }

@@ -72,6 +72,11 @@ RunResult RunBoingle(const std::vector<std::string>& args, const std::string& sc
     all.push_back((scratch / "input.txt").string());
   }
   all.insert(all.end(), args.begin(), args.end());
+  return RunProgram(all);
+}
+
+RunResult RunProgram(const std::vector<std::string>& all) {
+  TempDir scratch;
   std::string outFile = (scratch / "out.txt").string(), errFile = (scratch / "err.txt").string();
   pid_t pid = fork();
   if (pid == 0) {

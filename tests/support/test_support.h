@@ -37,6 +37,8 @@ struct RunResult {
 // passed with --script). Always headless unless `window` is set.
 RunResult RunBoingle(const std::vector<std::string>& args, const std::string& script = "",
                      bool window = false);
+// Runs any program with exactly these arguments, output captured.
+RunResult RunProgram(const std::vector<std::string>& argv);
 
 // A number from a flat JSON object such as the --state dump (NaN if absent).
 double JsonNumber(const std::string& json, const std::string& key);
