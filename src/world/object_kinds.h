@@ -22,6 +22,8 @@
 #define BOINGLE_KIND_SIZE(F) F(10, "w") F(11, "h")
 // What every triggerable object listens and answers with.
 #define BOINGLE_KIND_LINKS(F) F(4, "hidden") F(8, "target") F(9, "link")
+// An enemy whose field 5 picks its behaviour (a walker's ledge rule, a phase).
+#define BOINGLE_KIND_MODE(F) BOINGLE_KIND_LINKS(F) F(5, "mode")
 
 #define BOINGLE_OBJECT_KINDS(X, F, FIX)                                                          \
   /* Active objects. */                                                                      \
@@ -57,7 +59,13 @@
   X(123, "timer_finish", CreateTimerGate, FIX(4, "gate", "1") BOINGLE_KIND_SIZE(F))          \
   X(142, "message", CreateMessagePoint,                                                      \
     F(4, "number") F(5, "box_x") F(6, "box_y") F(8, "target") F(9, "link") BOINGLE_KIND_SIZE(F)) \
-  X(143, "secret", CreateSecretBox, BOINGLE_KIND_SIZE(F))
+  X(143, "secret", CreateSecretBox, BOINGLE_KIND_SIZE(F))                                    \
+  /* Enemies (the catalogue in src/enemies/enemy_catalogue.cpp). */                          \
+  X(62, "bear", CreateBear, BOINGLE_KIND_MODE(F))                                            \
+  X(68, "sheet", CreateSheet, BOINGLE_KIND_MODE(F))                                          \
+  X(69, "zombie", CreateZombie, BOINGLE_KIND_MODE(F))                                        \
+  X(70, "crab", CreateCrab, BOINGLE_KIND_MODE(F))                                            \
+  X(94, "mummy", CreateMummy, BOINGLE_KIND_MODE(F))
 
 // The rows as data, for the forge and for reading fields by name.
 struct KindField {

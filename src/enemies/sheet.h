@@ -1,0 +1,14 @@
+// The sheet: a walker (see pure_walker.h); its row in the enemy catalogue
+// gives its pictures, body, burst and sounds.
+#pragma once
+
+#include "enemies/pure_walker.h"
+
+class TSheet : public TPureWalker {
+ protected:
+  void LeaveKindList() override;
+};
+
+extern EntityList<TSheet> SheetList;
+
+void CreateSheet(const ActiveLine& line);
