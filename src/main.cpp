@@ -31,6 +31,7 @@ void PrintHelp() {
       "  --data DIR         the folder to read content from\n"
       "  --save-dir DIR     where settings, save slots, dumps and F12 screenshots go\n"
       "  --mixdown FILE     headless: write the sound mix to a WAV, 735 samples a frame\n"
+      "  --trace FILE       write the hero's place every level frame (for tools/levelpic)\n"
       "  --windowed, --fullscreen\n"
       "                     this run in a window or full screen; config.dat keeps its choice\n"
       "  --help, --version\n";
@@ -94,6 +95,8 @@ int ParseOptions(int argc, char** argv) {
       Options.viewingMode = 1;
     } else if (a == "--fullscreen") {
       Options.viewingMode = 2;
+    } else if (a == "--trace") {
+      Options.traceFile = value("a file");
     } else if (a == "--mixdown") {
       Options.mixdownFile = value("a file");
     } else if (a.rfind("--", 0) == 0) {

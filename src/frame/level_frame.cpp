@@ -1,5 +1,7 @@
 // The level frame: the fixed order in which every subsystem steps and draws
 // once per frame.
+#include <cstdio>
+
 #include "entities/light_zone.h"
 #include "entities/message_point.h"
 #include "entities/screen_shake.h"
@@ -38,6 +40,8 @@ namespace {
 // the keys, draws the fade-out and presents around it.
 class LevelScreen : public Screen {
  public:
+  explicit LevelScreen(std::FILE* trace) : trace_(trace) {}
+
   bool HoldsInput() const override { return MessagePointOpen() || ConsoleIsOpen(); }
   bool Running() const override { return LevelExitCode == ExitCode::Running; }
   void FadedOut() override { LevelExitCode = PendingExitCode; }
@@ -107,7 +111,11 @@ class LevelScreen : public Screen {
     }
     UpdateTitleCard();
     DrawTitleCard();
+    if (trace_) std::fprintf(trace_, "%ld %.2f %.2f\n", FramesPresented(), P_X, P_Y);
   }
+
+ private:
+  std::FILE* trace_;
 };
 
 }  // namespace
@@ -128,8 +136,18 @@ void RunLevelFrames() {
   Health = 5;
   TakeFocusLoss();  // a loss on an earlier screen is no reason to pause this one
 
-  LevelScreen level;
-  RunScreen(level);
+  // --trace: the hero's way through the level, for the level picture. A run
+  // that ends in the middle of a level (the frame budget) still leaves every
+  // line written so far.
+  std::FILE* trace = Options.traceFile.empty() ? nullptr : std::fopen(Options.traceFile.c_str(), "a");
+  LevelScreen level(trace);
+  try {
+    RunScreen(level);
+  } catch (...) {
+    if (trace) std::fclose(trace);
+    throw;
+  }
+  if (trace) std::fclose(trace);
   StoreBestTimes();
   InputLocked = 0;
   EscapeHit = 0;

@@ -46,11 +46,14 @@ void PaceFrame() {
   }
 }
 
+void (*g_frameHook)() = nullptr;
+
 void EndOfFrame() {
   if (!Options.headless && !g_backend->PacedByDisplay()) PaceFrame();
   ++g_frames;
   SoundFrameTick();
   DeliverScriptEvents(g_frames);
+  if (g_frameHook) g_frameHook();
   // After the script's events, so that F12 at frame N shoots frame N.
   TakeNotedScreenshot();
   if (Options.frameBudget >= 0 && g_frames >= Options.frameBudget) EndRun(0);
@@ -140,6 +143,7 @@ void WaitFrame() {
 }
 
 long FramesPresented() { return g_frames; }
+void SetFrameHook(void (*fn)()) { g_frameHook = fn; }
 void ShowPointer() { CurrentBackend().ShowPointer(true); }
 void HidePointer() { CurrentBackend().ShowPointer(false); }
 void MovePointer(int x, int y) { CurrentBackend().MovePointer(x, y); }

@@ -104,6 +104,7 @@ struct RunOptions {
   std::string dataDir;  // where content is read from
   std::string saveDir;  // where settings, saves and dumps are written
   std::string mixdownFile;  // headless: write the mix, 735 samples per frame
+  std::string traceFile;    // the hero's place every level frame ("frame x y")
   int viewingMode = 0;  // --windowed 1, --fullscreen 2; 0: the stored choice
   std::vector<std::string> levelArgs;  // everything that is not ours
 };
@@ -124,6 +125,9 @@ struct EndOfRun {
 
 // Hooks that run when the run ends, however it ends (state dump, screenshot).
 void AtEndOfRun(void (*fn)());
+// Called at the end of every presented frame, after the script's events:
+// tools that drive the game frame by frame (the route finder) hook in here.
+void SetFrameHook(void (*fn)());
 void RunEndOfRunHooks();
 
 // ---------------------------------------------------------------------------
