@@ -11,6 +11,7 @@
 #include "frame/game_loop.h"
 #include "frame/startup.h"
 #include "present/state_dump.h"
+#include "world/game_state.h"
 #include "present/game_folders.h"
 #include "present/present.h"
 
@@ -31,6 +32,8 @@ void PrintHelp() {
       "  --data DIR         the folder to read content from\n"
       "  --save-dir DIR     where settings, save slots, dumps and F12 screenshots go\n"
       "  --mixdown FILE     headless: write the sound mix to a WAV, 735 samples a frame\n"
+      "  --map              start on the world map in the scratch slot (game0.dat)\n"
+      "  --level-list       start on the developer level list: click a level file to play it\n"
       "  --windowed, --fullscreen\n"
       "                     this run in a window or full screen; config.dat keeps its choice\n"
       "  --help, --version\n";
@@ -94,6 +97,10 @@ int ParseOptions(int argc, char** argv) {
       Options.viewingMode = 1;
     } else if (a == "--fullscreen") {
       Options.viewingMode = 2;
+    } else if (a == "--map") {
+      Options.firstState = GameStateId::WorldMap;
+    } else if (a == "--level-list") {
+      Options.firstState = GameStateId::LevelList;
     } else if (a == "--mixdown") {
       Options.mixdownFile = value("a file");
     } else if (a.rfind("--", 0) == 0) {
@@ -102,6 +109,10 @@ int ParseOptions(int argc, char** argv) {
     } else {
       Options.levelArgs.push_back(a);
     }
+  }
+  if (Options.firstState >= 0 && !Options.levelArgs.empty()) {
+    std::cerr << "boingle: a level file name and --map or --level-list cannot go together\n";
+    return 2;
   }
   return -1;
 }
