@@ -128,13 +128,13 @@ void ChooseFirstState() {
     CommandLineLevel = joined;
     GameState = GameStateId::Level;
     LevelId = LevelIds::CommandLine;
-  } else if (Options.firstState == GameStateId::WorldMap) {
-    // Straight onto the map, past the scenes and the menu, playing in the
-    // scratch slot so that no player's slot is touched.
+  } else if (Options.firstState == GameStateId::WorldMap ||
+             Options.firstState == GameStateId::LevelList) {
+    // Straight onto the map or the level list, past the scenes and the menu,
+    // playing in the scratch slot: no player's slot is touched, and the
+    // scratch progress carries from one such run to the next.
     StartSlot(0);
-    GameState = GameStateId::WorldMap;
-  } else if (Options.firstState == GameStateId::LevelList) {
-    GameState = GameStateId::LevelList;
+    GameState = Options.firstState;
   } else {
     GameState = IntroSeen ? GameStateId::TitleSplash : GameStateId::TvIntro;
   }
