@@ -2,6 +2,8 @@
 // the map's tile layers, markers, panel; every draw recorded) while the
 // highlight travels from Forest I to Weird I and back. Run from build/game/:
 // ../bench/bench_world_map [frames]
+#include "worldmap/world_map.h"
+
 #include <chrono>
 #include <cstdio>
 #include <fstream>
@@ -14,16 +16,17 @@
 #include "world/save_game.h"
 #include "world/tile_map.h"
 #include "worldmap/map_nodes.h"
-#include "worldmap/world_map.h"
 
 int main(int argc, char** argv) {
   long frames = argc > 1 ? std::atol(argv[1]) : 3000;
   std::string script = "/tmp/boingle-bench-map.txt";
   {
     // Along the paths in the order the levels open, then back again.
-    const std::vector<const char*> there = {"RIGHT", "RIGHT", "RIGHT", "DOWN", "LEFT", "LEFT", "LEFT",
-                                            "RIGHT", "DOWN",  "RIGHT", "UP",   "DOWN", "RIGHT"};
-    const std::vector<const char*> back = {"LEFT", "LEFT", "LEFT", "UP", "LEFT", "UP", "RIGHT", "UP", "LEFT"};
+    const std::vector<const char*> there = {"RIGHT", "RIGHT", "RIGHT", "DOWN", "LEFT",
+                                            "LEFT",  "LEFT",  "RIGHT", "DOWN", "RIGHT",
+                                            "UP",    "DOWN",  "RIGHT"};
+    const std::vector<const char*> back = {"LEFT", "LEFT",  "LEFT", "UP",  "LEFT",
+                                           "UP",   "RIGHT", "UP",   "LEFT"};
     std::ofstream s(script);
     long f = 30;
     for (int round = 0; f < frames; ++round)
@@ -56,8 +59,10 @@ int main(int argc, char** argv) {
   }
   double secs = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
   long ran = FramesPresented() - startFrames;
-  std::printf("world map: %ld frames in %.3f s = %.0f frames/s headless; %zu tiles walked and %zu draws in the "
-              "last frame, at node %d\n",
-              ran, secs, ran / secs, tiles, draws, CurrentMapNode);
+  std::printf(
+      "world map: %ld frames in %.3f s = %.0f frames/s headless; %zu tiles walked and %zu draws in "
+      "the "
+      "last frame, at node %d\n",
+      ran, secs, ran / secs, tiles, draws, CurrentMapNode);
   return 0;
 }

@@ -1,6 +1,8 @@
 // The developer level list: which files of Levels/ it lists, which row a
 // click at a point chooses, and the screen waiting through clicks that choose
 // nothing. (A click through a letterboxed window: window_test.)
+#include "world/level_list.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -11,7 +13,6 @@
 #include "present/present.h"
 #include "support/test_support.h"
 #include "world/game_state.h"
-#include "world/level_list.h"
 #include "world/progress.h"
 
 namespace {

@@ -209,15 +209,18 @@ TEST_F(WorldMapTest, StarsFillTheSkyAndKeepDriftingIn) {
 TEST(WorldMapStart, MapOptionStartsOnTheMapInTheScratchSlot) {
   test::TempDir save;
   auto run = [&](const std::vector<std::string>& extra, const std::string& script = "") {
-    std::vector<std::string> args = {"--data", BOINGLE_GAME_DIR, "--save-dir", save.str(), "--frames", "30",
-                                     "--state", (save / "state.json").string()};
+    std::vector<std::string> args = {"--data",     BOINGLE_GAME_DIR,
+                                     "--save-dir", save.str(),
+                                     "--frames",   "30",
+                                     "--state",    (save / "state.json").string()};
     args.insert(args.end(), extra.begin(), extra.end());
     test::RunResult r = test::RunBoingle(args, script);
     EXPECT_EQ(r.exitCode, 0) << r.err;
     return test::ReadText(save / "state.json");
   };
   // The start-up questions answered once: no music, a window.
-  test::RunBoingle({"--data", BOINGLE_GAME_DIR, "--save-dir", save.str(), "--frames", "10"}, "1 type 4\n3 type a\n");
+  test::RunBoingle({"--data", BOINGLE_GAME_DIR, "--save-dir", save.str(), "--frames", "10"},
+                   "1 type 4\n3 type a\n");
 
   std::string state = run({"--map"});
   EXPECT_EQ(test::JsonNumber(state, "GameState"), GameStateId::WorldMap);
@@ -230,11 +233,15 @@ TEST(WorldMapStart, MapOptionStartsOnTheMapInTheScratchSlot) {
   std::string slot = "File 0\r\n3\r\n";
   for (int k = 0; k < 8; ++k) slot += "\r\n";
   auto number = [&](int32_t v) {
-    for (int i = 0; i < 4; ++i) slot.push_back(static_cast<char>((static_cast<uint32_t>(v) >> (8 * i)) & 255));
+    for (int i = 0; i < 4; ++i)
+      slot.push_back(static_cast<char>((static_cast<uint32_t>(v) >> (8 * i)) & 255));
   };
   for (int row = 0; row < kLevelRecords; ++row)
     for (int c = 0; c < kRecordColumns; ++c)
-      number(c == Record::Row ? row : c == Record::Unlocked ? (row >= 1 && row <= 4) : c >= Record::BestTime && c <= Record::ThirdTime ? kNoTime : 0);
+      number(c == Record::Row                                  ? row
+             : c == Record::Unlocked                           ? (row >= 1 && row <= 4)
+             : c >= Record::BestTime && c <= Record::ThirdTime ? kNoTime
+                                                               : 0);
   number(kSlotEndMarker);
   number(0);
   test::WriteText(save / "game0.dat", slot);

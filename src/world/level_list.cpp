@@ -36,7 +36,8 @@ bool IsLevelFile(const std::string& name) {
 // The row (from the top of the frame, counted so the box's first row is 0)
 // that a frame y lies in.
 int RowOfY(int my) {
-  return (my - my % LevelListBox::rowH) / LevelListBox::rowH - LevelListBox::firstRowY / LevelListBox::rowH;
+  return (my - my % LevelListBox::rowH) / LevelListBox::rowH -
+         LevelListBox::firstRowY / LevelListBox::rowH;
 }
 
 void Scroll(int by) {

@@ -9,23 +9,25 @@
 // Positions are the markers' cells on the map picture. The names are the
 // ones the player reads; the level files keep their own spellings
 // ("lev_wierd_1.doy").
+// clang-format off
 const MapNodeRow kMapNodeTable[kMapNodeCount] = {
-    //  number, name,       cell x, y,    up, down, left, right
-    {1, "Forest I", 224, 288, {0, 0, 0, 2}},
-    {2, "Ghost I", 608, 352, {0, 6, 1, 3}},
-    {3, "Forest II", 992, 256, {0, 0, 2, 4}},
-    {4, "Desert I", 1504, 32, {0, 5, 3, 0}},
-    {5, "Temple I", 2016, 800, {4, 0, 6, 0}},
-    {6, "Beach I", 640, 896, {2, 0, 7, 5}},
-    {7, "Ocean I", 224, 1088, {0, 0, 8, 6}},
-    {8, "Beach II", -32, 1280, {7, 0, 0, 9}},
-    {9, "Volcano I", 1280, 1376, {0, 10, 8, 0}},
-    {10, "Volcano II", 1600, 1824, {9, 0, 0, 11}},
-    {11, "Mountain I", 2528, 1600, {12, 0, 10, 13}},
-    {12, "Air I", 3104, 1056, {0, 13, 11, 0}},
-    {13, "Castle I", 3616, 1888, {12, 0, 11, 14}},
-    {14, "Weird I", 4352, 1984, {0, 0, 13, 0}},
+    // number, name,     cell x, y,     up, down, left, right
+    {1,  "Forest I",    224,  288,  {0,  0,  0,  2}},
+    {2,  "Ghost I",     608,  352,  {0,  6,  1,  3}},
+    {3,  "Forest II",   992,  256,  {0,  0,  2,  4}},
+    {4,  "Desert I",    1504, 32,   {0,  5,  3,  0}},
+    {5,  "Temple I",    2016, 800,  {4,  0,  6,  0}},
+    {6,  "Beach I",     640,  896,  {2,  0,  7,  5}},
+    {7,  "Ocean I",     224,  1088, {0,  0,  8,  6}},
+    {8,  "Beach II",    -32,  1280, {7,  0,  0,  9}},
+    {9,  "Volcano I",   1280, 1376, {0,  10, 8,  0}},
+    {10, "Volcano II",  1600, 1824, {9,  0,  0,  11}},
+    {11, "Mountain I",  2528, 1600, {12, 0,  10, 13}},
+    {12, "Air I",       3104, 1056, {0,  13, 11, 0}},
+    {13, "Castle I",    3616, 1888, {12, 0,  11, 14}},
+    {14, "Weird I",     4352, 1984, {0,  0,  13, 0}},
 };
+// clang-format on
 
 std::vector<TMapNode> MapNodes;
 int CurrentMapNode = 1;
@@ -42,10 +44,14 @@ constexpr float kBobAbove = 40;            // the icon's top over the marker's c
 
 int TMapNode::Link(MapKey key) const {
   switch (key) {
-    case MapKey::Up: return up;
-    case MapKey::Down: return down;
-    case MapKey::Left: return left;
-    case MapKey::Right: return right;
+    case MapKey::Up:
+      return up;
+    case MapKey::Down:
+      return down;
+    case MapKey::Left:
+      return left;
+    case MapKey::Right:
+      return right;
   }
   return 0;
 }

@@ -42,8 +42,9 @@ void MapStarsStep() {
     s.Update();
     if (!s.Gone()) s.Draw();
   }
-  MapStars.erase(std::remove_if(MapStars.begin(), MapStars.end(), [](const TMapStar& s) { return s.Gone(); }),
-                 MapStars.end());
+  MapStars.erase(
+      std::remove_if(MapStars.begin(), MapStars.end(), [](const TMapStar& s) { return s.Gone(); }),
+      MapStars.end());
   SetAlpha(1);
   SetScale(1, 1);
   SetRotation(0);

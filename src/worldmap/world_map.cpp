@@ -74,7 +74,8 @@ void DrawPanel() {
   SetImageFont(FontSmall);
   SetColor(0, 0, 0);
   DrawText("Records", 300, 510);
-  for (int k = 0; k < 3; ++k) DrawText(std::to_string(k + 1) + ") " + MapRecordText[k], 300, 530.0f + 22 * k);
+  for (int k = 0; k < 3; ++k)
+    DrawText(std::to_string(k + 1) + ") " + MapRecordText[k], 300, 530.0f + 22 * k);
   SetColor(255, 255, 255);
   DrawImage(ImgMiscCoin, 510, 540, 0);
   DrawImage(ImgPogoIcon, 510, 560, 0);
@@ -188,7 +189,8 @@ class WorldMapScreen : public Screen {
 }  // namespace
 
 void FillMapRecordTexts() {
-  for (int k = 0; k < 3; ++k) MapRecordText[k] = FormatRecordTime(CurrentRecord()[Record::BestTime + k]);
+  for (int k = 0; k < 3; ++k)
+    MapRecordText[k] = FormatRecordTime(CurrentRecord()[Record::BestTime + k]);
 }
 
 void RunWorldMap() {
