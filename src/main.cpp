@@ -11,6 +11,7 @@
 #include "frame/game_loop.h"
 #include "frame/startup.h"
 #include "present/state_dump.h"
+#include "world/game_state.h"
 #include "present/game_folders.h"
 #include "present/present.h"
 
@@ -32,6 +33,8 @@ void PrintHelp() {
       "  --save-dir DIR     where settings, save slots, dumps and F12 screenshots go\n"
       "  --mixdown FILE     headless: write the sound mix to a WAV, 735 samples a frame\n"
       "  --trace FILE       write the hero's place every level frame (for tools/levelpic)\n"
+      "  --map              start on the world map in the scratch slot (game0.dat)\n"
+      "  --level-list       start on the developer level list: click a level file to play it\n"
       "  --windowed, --fullscreen\n"
       "                     this run in a window or full screen; config.dat keeps its choice\n"
       "  --help, --version\n";
@@ -97,6 +100,10 @@ int ParseOptions(int argc, char** argv) {
       Options.viewingMode = 2;
     } else if (a == "--trace") {
       Options.traceFile = value("a file");
+    } else if (a == "--map") {
+      Options.firstState = GameStateId::WorldMap;
+    } else if (a == "--level-list") {
+      Options.firstState = GameStateId::LevelList;
     } else if (a == "--mixdown") {
       Options.mixdownFile = value("a file");
     } else if (a.rfind("--", 0) == 0) {
@@ -105,6 +112,10 @@ int ParseOptions(int argc, char** argv) {
     } else {
       Options.levelArgs.push_back(a);
     }
+  }
+  if (Options.firstState >= 0 && !Options.levelArgs.empty()) {
+    std::cerr << "boingle: a level file name and --map or --level-list cannot go together\n";
+    return 2;
   }
   return -1;
 }

@@ -271,6 +271,57 @@ TEST_F(LevelLoopTest, AFinishedLevelOpensTheNextOnesAndKeepsItsStatues) {
   SetNewSlotRecords();
 }
 
+// Where a level leads and what it opens, by the level, its area and how it
+// ended: every level of Air, Volcano and Temple opens the level after next
+// as well (each by itself, even past the map's last level), the others only
+// the next; the tutorial and a warp open nothing; Forest I's first finish
+// leads to the first cutscene, its first loss does not.
+TEST_F(LevelLoopTest, LevelsLeadOnAndOpenTheRowsTheirAreaSays) {
+  struct Case {
+    const char* what;
+    int levelId, row, area;
+    const char* box;  // an exit (121), a warp (122) or none beside the start
+    int cut1Seen;
+    int state;         // where the game goes next
+    int completed;     // the row's Completed afterwards
+    int opened[3];     // the Unlocked of the rows after: row + 1, + 2, + 3
+  };
+  const Case cases[] = {
+      {"Forest II", 413, 3, 0, "352,384,121,0,,,,,,3,3", 1, 2, 1, {1, 0, 0}},
+      {"Air I", 422, 12, 1, "352,384,121,0,,,,,,3,3", 1, 2, 1, {1, 1, 0}},
+      {"Weird I in a volcano", 424, 14, 7, "352,384,121,0,,,,,,3,3", 1, 2, 1, {1, 1, 0}},
+      {"Forest I, first time", 411, 1, 0, "352,384,121,0,,,,,,3,3", 0, 212, 1, {1, 0, 0}},
+      {"the tutorial", 425, 3, 0, "352,384,121,0,,,,,,3,3", 1, 202, 0, {0, 0, 0}},
+      {"a warp", 416, 6, 10, "352,384,122,,,,,,,3,3", 1, 215, 1, {0, 0, 0}},
+      {"Forest I lost", 411, 1, 0, "", 0, 2, 0, {0, 0, 0}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::vector<std::string> actives = {"400,480,120,,,,,,,,"};
+    if (*c.box) actives.push_back(c.box);
+    // Without a box the hero falls out past the only block.
+    auto blocks = *c.box ? test::BlockRow(0, 800, 480) : std::vector<test::Block>{{0, 480, 0}};
+    if (!*c.box) actives[0] = "400,100,120,,,,,,,,";
+    test::WriteLevel(dir_, LevelFileFor(c.levelId), test::LevelText(c.area, blocks, actives));
+    test::StartHeadless(dir_.str(), "150 tap SPACE\n", 1000);
+    LoadCatalogue();
+    SetNewSlotRecords();
+    Cut1Seen = c.cut1Seen;
+    Lives = 5;
+    LevelIndex = c.row;
+    PlayLevel(c.levelId);
+    EXPECT_EQ(GameState, c.state);
+    EXPECT_EQ(LevelRecord[c.row][Record::Completed], c.completed);
+    for (int k = 0; k < 3; ++k) {
+      int row = c.row + 1 + k;
+      EXPECT_EQ(LevelRecord[row][Record::Unlocked], c.opened[k]) << "row " << row;
+    }
+  }
+  SetNewSlotRecords();
+  Cut1Seen = 1;
+  Lives = 10;
+}
+
 TEST_F(LevelLoopTest, FallingOutCostsALifeAndTheLastOneEndsTheGame) {
   // One block far to the left, nothing under the hero: he falls out below it.
   test::WriteLevel(dir_, "lev_forest_2.doy", test::LevelText(0, {{0, 480, 0}}, {"400,100,120,,,,,,,,"}));

@@ -129,6 +129,23 @@ TEST_F(PresentTest, ScriptEventsArriveAfterTheirFrame) {
   DeliverScriptEvents(5);
   EXPECT_EQ(KeyHeld(VK_LEFT), 0);
 
+  // The pointer: a move, then a click elsewhere that presses for one frame.
+  test::WriteText(dir_ / "mouse.txt", "1 move 120 90\n3 click 300 400\n");
+  ASSERT_TRUE(LoadInputScript((dir_ / "mouse.txt").string(), &error)) << error;
+  DeliverScriptEvents(1);
+  EXPECT_EQ(MouseX(), 120);
+  EXPECT_EQ(MouseY(), 90);
+  EXPECT_EQ(MouseHit(1), 0);
+  DeliverScriptEvents(3);
+  EXPECT_EQ(MouseX(), 300);
+  EXPECT_EQ(MouseY(), 400);
+  EXPECT_EQ(MouseHeld(1), 1);
+  EXPECT_EQ(MouseHit(1), 1);
+  DeliverScriptEvents(4);
+  EXPECT_EQ(MouseHeld(1), 0);
+  test::WriteText(dir_ / "bad.txt", "1 click 300\n");
+  EXPECT_FALSE(LoadInputScript((dir_ / "bad.txt").string(), &error));
+
   test::WriteText(dir_ / "bad.txt", "1 down LEFT\n2 jump UP\n");
   EXPECT_FALSE(LoadInputScript((dir_ / "bad.txt").string(), &error));
   EXPECT_NE(error.find(":2:"), std::string::npos) << error;

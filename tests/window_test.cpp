@@ -16,6 +16,7 @@
 #include "present/present.h"
 #include "present/present_internal.h"
 #include "support/test_support.h"
+#include "world/level_list.h"
 
 namespace {
 
@@ -670,6 +671,85 @@ TEST_F(WindowTest, TheWindowsFocusEventsReachTheGameAndTheSound) {
   EXPECT_TRUE(WindowFocused());
   EXPECT_FALSE(TheMixer().Held());
   EXPECT_FALSE(TakeFocusLoss());
+}
+
+// A click on the level list in a window of another shape than the frame, and
+// full screen: the pointer is mapped through the letterbox, so the row under
+// it on the screen is the row chosen.
+Uint32 ClickAt(Uint32, void* param) {
+  const int* at = static_cast<const int*>(param);
+  SDL_Event move{};
+  move.type = SDL_MOUSEMOTION;
+  move.motion.x = at[0];
+  move.motion.y = at[1];
+  SDL_PushEvent(&move);
+  SDL_Event press{};
+  press.type = SDL_MOUSEBUTTONDOWN;
+  press.button.button = SDL_BUTTON_LEFT;
+  press.button.state = SDL_PRESSED;
+  press.button.x = at[0];
+  press.button.y = at[1];
+  SDL_PushEvent(&press);
+  press.type = SDL_MOUSEBUTTONUP;
+  press.button.state = SDL_RELEASED;
+  SDL_PushEvent(&press);
+  return 0;
+}
+
+TEST_F(WindowTest, TheLevelListTakesTheRowUnderThePointerInAnyWindowShape) {
+  test::WriteText(*dir_ / "Levels/a.doy", "");
+  test::WriteText(*dir_ / "Levels/b.doy", "");
+  test::WriteText(*dir_ / "Levels/c.doy", "");
+  SDL_Window* win = SDL_GL_GetCurrentWindow();
+  ASSERT_NE(win, nullptr);
+  for (bool full : {true, false}) {
+    if (full) {
+      ASSERT_TRUE(OpenGraphics(800, 600, DesktopDepth(), 60, 0));
+    } else {
+      ASSERT_TRUE(OpenGraphics(800, 600, 0, 60, 0));
+      // A window just given a size takes it from the server; asked for
+      // another before the answer came, the answer to the first would win.
+      for (int i = 0; i < 10; ++i) {
+        PumpEvents();
+        SDL_Delay(10);
+      }
+      SDL_SetWindowSize(win, 1000, 700);
+    }
+    // The X server answers a new size with an event; wait for it.
+    int w = 0, h = 0;
+    for (int i = 0; i < 200; ++i) {
+      PumpEvents();
+      SDL_GetWindowSize(win, &w, &h);
+      if (w != 800) break;
+      SDL_Delay(10);
+    }
+    Letterbox box = Letterbox::Fit(800, 600, w, h);
+    ASSERT_GT(box.w, 800) << "the frame is drawn larger than its pixels in " << w << " by " << h;
+    // Row 1 of the list (frame y 96 to 111) holds b.doy; the pointer goes to
+    // the middle of it, where it lies on the screen.
+    int at[2];
+    box.ToWindow(800, 600, 200, 104, &at[0], &at[1]);
+    SDL_TimerID timer = SDL_AddTimer(100, ClickAt, at);
+    Options.frameBudget = FramesPresented() + 300;
+    std::string chosen;
+    try {
+      chosen = ChooseLevelFromFolder();
+    } catch (const EndOfRun&) {
+    }
+    Options.frameBudget = -1;
+    SDL_RemoveTimer(timer);
+    EXPECT_EQ(chosen, "b.doy") << (full ? "full screen " : "window ") << w << " by " << h;
+    EXPECT_EQ(MouseX(), 200);
+    EXPECT_EQ(MouseY(), 104);
+    // The hover bar lies on that row in the frame.
+    Shot s = Saved();
+    EXPECT_TRUE(Near(s.At(300, 97), 0x3C0000));
+    EXPECT_TRUE(Near(s.At(300, 110), 0x3C0000));
+    EXPECT_TRUE(Near(s.At(300, 113), 0x000000));
+  }
+  ASSERT_TRUE(OpenGraphics(800, 600, 0, 60, 0));
+  SDL_SetWindowSize(SDL_GL_GetCurrentWindow(), 800, 600);
+  PumpEvents();
 }
 
 }  // namespace

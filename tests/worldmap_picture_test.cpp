@@ -1,17 +1,13 @@
-// The world map's picture (Levels/f_worldmap.doy) against its node table
-// (content/levels/worldmap.md): the table's links go both ways, point the way
+// The world map's picture (Levels/f_worldmap.doy) against the game's node
+// table (worldmap/map_nodes.cpp): the table's links go both ways, point the way
 // their keys say and open every level through the ones before it; every
 // marker stands on a stop on land; every link follows a dotted path drawn on
 // the map from the side of its key; and a view centred on any marker lies
 // inside the level's bounds.
 #include <gtest/gtest.h>
 
-#include <cctype>
-#include <cstdlib>
-#include <fstream>
 #include <map>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -20,6 +16,7 @@
 #include "world/level_loader.h"
 #include "world/level_reset.h"
 #include "world/tile_map.h"
+#include "worldmap/map_nodes.h"
 
 namespace {
 
@@ -38,33 +35,16 @@ struct MapNode {
   int link[kKeys] = {};
 };
 
-std::string Trim(const std::string& s) {
-  size_t a = s.find_first_not_of(" \t"), b = s.find_last_not_of(" \t");
-  return a == std::string::npos ? "" : s.substr(a, b - a + 1);
-}
-
-// The rows of the table in content/levels/worldmap.md whose first cell is a
-// number: number | name | x, y | up | down | left | right.
+// The game's own node table.
 std::vector<MapNode> ReadNodeTable() {
-  std::ifstream in(std::string(BOINGLE_SOURCE_DIR) + "/content/levels/worldmap.md");
   std::vector<MapNode> nodes;
-  std::string line;
-  while (std::getline(in, line)) {
-    if (line.rfind("| ", 0) != 0) continue;
-    std::vector<std::string> cells;
-    std::stringstream ss(line.substr(1));
-    std::string cell;
-    while (std::getline(ss, cell, '|')) cells.push_back(Trim(cell));
-    if (cells.size() < 7 || cells[0].empty() ||
-        !std::isdigit(static_cast<unsigned char>(cells[0][0])))
-      continue;
+  for (const MapNodeRow& row : kMapNodeTable) {
     MapNode n;
-    n.number = std::atoi(cells[0].c_str());
-    n.name = cells[1];
-    size_t comma = cells[2].find(',');
-    n.x = std::atoi(cells[2].substr(0, comma).c_str()) + 16;
-    n.y = std::atoi(cells[2].substr(comma + 1).c_str()) + 16;
-    for (int k = 0; k < kKeys; ++k) n.link[k] = std::atoi(cells[3 + k].c_str());
+    n.number = row.number;
+    n.name = row.name;
+    n.x = row.cellX + 16;
+    n.y = row.cellY + 16;
+    for (int k = 0; k < kKeys; ++k) n.link[k] = row.link[k];
     nodes.push_back(n);
   }
   return nodes;

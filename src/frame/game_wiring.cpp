@@ -8,10 +8,12 @@
 #include "entities/screen_shake.h"
 #include "entities/light_zone.h"
 #include "entities/gravity_zone.h"
+#include "frame/game_loop.h"
 #include "frontend/menu_buttons.h"
 #include "player/object_hooks.h"
 #include "player/player_sprite.h"
 #include "world/area.h"
+#include "world/level_list.h"
 #include "world/level_loader.h"
 #include "world/object_kinds.h"
 #include "world/particles.h"
@@ -62,6 +64,7 @@ void WireGame() {
   SetPlayerSpriteHook(&LoadPlayerSprite);
   ParticleWaterTest = &InsideWater;
   SfxMuted = [] { return TallyState != 0; };
+  ChooseLevelFromList = &ChooseLevelFromFolder;
 }
 
 std::vector<std::string> MissingWiring() {
@@ -71,5 +74,6 @@ std::vector<std::string> MissingWiring() {
     if (!KindCreator(row.code)) missing.push_back(std::string("the creator of object kind ") + row.name);
   if (!ParticleWaterTest) missing.push_back("the water test of the particles");
   if (!SfxMuted) missing.push_back("the tally's sound mute");
+  if (!ChooseLevelFromList) missing.push_back("the developer level list");
   return missing;
 }

@@ -6,6 +6,7 @@
 #include "world/game_state.h"
 #include "frame/game_loop.h"
 #include "frontend/menu_level.h"
+#include "worldmap/world_map.h"
 #include "world/progress.h"
 #include "world/save_game.h"
 #include "world/settings.h"
@@ -13,24 +14,10 @@
 
 namespace {
 
-// The levels of the world map, for the stand-in map's list.
-const char* const kMapLevels[14] = {"Forest I", "Ghost I", "Forest II", "Desert I", "Temple I",
-                                    "Beach I",  "Ocean I", "Beach II",  "Volcano I", "Volcano II",
-                                    "Mountain I", "Air I", "Castle I",  "Wierd I"};
-
 // Where a stand-in screen leads when it is left with Space (`escape` false) or
 // Escape, with the entry effects the real screen would have.
-void LeaveScreen(int state, bool escape, int mapChoice) {
+void LeaveScreen(int state, bool escape) {
   switch (state) {
-    case GameStateId::WorldMap:
-      if (escape) {
-        GameState = GameStateId::Menu;
-      } else {
-        LevelIndex = mapChoice + 1;
-        LevelId = kMapLevelBase + LevelIndex;
-        GameState = GameStateId::Level;
-      }
-      break;
     case GameStateId::Credits:
       SaveSlot(CurrentSlot);
       GameState = GameStateId::Quit;
@@ -76,7 +63,7 @@ struct ScreenRow {
 // Every game state and its routine. The stand-ins go as their screens land.
 const ScreenRow kScreens[] = {
     {GameStateId::Menu, "Main menu", &RunMenu},
-    {GameStateId::WorldMap, "World map", &StandIn<GameStateId::WorldMap>},
+    {GameStateId::WorldMap, "World map", &RunWorldMap},
     {GameStateId::Level, "Level", &RunLevelState},
     {GameStateId::LevelList, "Level list", &RunLevelListState},
     {GameStateId::Credits, "Credits", &StandIn<GameStateId::Credits>},
@@ -108,14 +95,9 @@ const char* ScreenName(int gameState) {
 
 void RunPlaceholderScreen(int state) {
   if (state == GameStateId::FirstCutscene) Cut1Seen = 1;
-  int choice = 0;
   InputLocked = 0;
   while (true) {
     GatherKeys();
-    if (state == GameStateId::WorldMap) {
-      if (UpHit || LeftHit) choice = (choice + 13) % 14;
-      if (DownHit || RightHit) choice = (choice + 1) % 14;
-    }
     bool space = SpaceHit > 0, escape = EscapeHit > 0;
     Cls();
     SetBlend(BLEND_ALPHA);
@@ -126,21 +108,14 @@ void RunPlaceholderScreen(int state) {
     SetImageFont(FontLarge);
     DrawText(ScreenName(state), 40, 40);
     SetImageFont(FontSmall);
-    if (state == GameStateId::WorldMap) {
-      for (int i = 0; i < 14; ++i) {
-        SetColor(i == choice ? 255 : 160, i == choice ? 220 : 160, i == choice ? 80 : 160);
-        DrawText(std::string(i == choice ? "> " : "  ") + kMapLevels[i], 60, 100.0f + 22 * i);
-      }
-      SetColor(255, 255, 255);
-      DrawText("Up/Down choose, Space plays, Escape to the menu", 40, 560);
-    } else if (state == GameStateId::Continue) {
+    if (state == GameStateId::Continue) {
       DrawText("Space: continue with 5 lives, Escape: main menu", 40, 560);
     } else {
       DrawText("(this screen is still being made) Space or Escape goes on", 40, 560);
     }
     Flip(1);
     if (space || escape) {
-      LeaveScreen(state, escape && !space, choice);
+      LeaveScreen(state, escape && !space);
       return;
     }
   }

@@ -5,12 +5,14 @@
 
 #include "entities/screen_shake.h"
 #include "frame/game_wiring.h"
+#include "worldmap/map_nodes.h"
 
 #include <iostream>
 #include <string>
 
 #include "world/assets.h"
 #include "world/game_state.h"
+#include "world/save_game.h"
 #include "present/music_library.h"
 #include "world/music.h"
 #include "world/sound_effects.h"
@@ -126,6 +128,13 @@ void ChooseFirstState() {
     CommandLineLevel = joined;
     GameState = GameStateId::Level;
     LevelId = LevelIds::CommandLine;
+  } else if (Options.firstState == GameStateId::WorldMap ||
+             Options.firstState == GameStateId::LevelList) {
+    // Straight onto the map or the level list, past the scenes and the menu,
+    // playing in the scratch slot: no player's slot is touched, and the
+    // scratch progress carries from one such run to the next.
+    StartSlot(0);
+    GameState = Options.firstState;
   } else {
     GameState = IntroSeen ? GameStateId::TitleSplash : GameStateId::TvIntro;
   }
@@ -146,6 +155,7 @@ void StartUp() {
   SetMaskColor(255, 0, 255);
   std::vector<std::string> notices = LoadCatalogue();
   StopScreenShake();
+  BuildMapNodes();
   // A table left unfilled is a mistake in the build, not in the content: say
   // which, rather than let a level run with an object kind or a hook missing.
   for (const std::string& missing : MissingWiring()) notices.push_back("Not wired in: " + missing);

@@ -106,6 +106,7 @@ struct RunOptions {
   std::string mixdownFile;  // headless: write the mix, 735 samples per frame
   std::string traceFile;    // the hero's place every level frame ("frame x y")
   int viewingMode = 0;  // --windowed 1, --fullscreen 2; 0: the stored choice
+  int firstState = -1;  // --map 2, --level-list 6; -1: the game's own first screen
   std::vector<std::string> levelArgs;  // everything that is not ours
 };
 

@@ -3,12 +3,15 @@
 //
 //   N down KEY | N up KEY | N tap KEY | N type TEXT     (# starts a comment)
 //   N focus lost | N focus gained
+//   N move X Y | N click X Y                              (frame pixels)
 //
 // An event at N is delivered after the N-th presented frame (0: before the
 // first). "tap" is down at N and up at N + 1; "type" sends one character a
 // frame from N on, each as a press and release of its key plus the character.
 // "focus" takes the window's focus away or gives it back, through the same
-// call the window's own focus events make.
+// call the window's own focus events make. "move" puts the pointer on a pixel
+// of the 800 by 600 frame; "click" moves it there and presses mouse button 1
+// at N, releasing it at N + 1.
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
@@ -21,8 +24,9 @@ namespace {
 
 struct ScriptEvent {
   long frame;
-  enum Kind { Down, Up, Char, Focus } kind;
-  int value;  // key code, character, or 1 focused / 0 not
+  enum Kind { Down, Up, Char, Focus, Move, Press, Release } kind;
+  int value;  // key code, character, 1 focused / 0 not, or the pointer's x
+  int y = 0;  // the pointer's y
 };
 
 std::vector<ScriptEvent> g_events;
@@ -111,7 +115,7 @@ bool LoadInputScript(const std::string& file, std::string* error) {
       return false;
     }
     if (!(ls >> verb) || frame < 0) {
-      *error = file + ":" + std::to_string(lineNo) + ": expected down, up, tap, type or focus";
+      *error = file + ":" + std::to_string(lineNo) + ": expected down, up, tap, type, focus, move or click";
       return false;
     }
     auto bad = [&](const std::string& what) {
@@ -141,6 +145,16 @@ bool LoadInputScript(const std::string& file, std::string* error) {
       ls >> what;
       if (what != "lost" && what != "gained") return bad("expected focus lost or focus gained");
       g_events.push_back({frame, ScriptEvent::Focus, what == "gained" ? 1 : 0});
+      continue;
+    }
+    if (verb == "move" || verb == "click") {
+      int x, y;
+      if (!(ls >> x >> y)) return bad("expected the pointer's x and y after " + verb);
+      g_events.push_back({frame, ScriptEvent::Move, x, y});
+      if (verb == "click") {
+        g_events.push_back({frame, ScriptEvent::Press, 1});
+        g_events.push_back({frame + 1, ScriptEvent::Release, 1});
+      }
       continue;
     }
     std::string keyName;
@@ -174,6 +188,9 @@ void DeliverScriptEvents(long frame) {
       case ScriptEvent::Up: InjectKey(e.value, false); break;
       case ScriptEvent::Char: InjectChar(e.value); break;
       case ScriptEvent::Focus: InjectFocus(e.value != 0); break;
+      case ScriptEvent::Move: InjectMouseMove(e.value, e.y); break;
+      case ScriptEvent::Press: InjectMouseButton(e.value, true); break;
+      case ScriptEvent::Release: InjectMouseButton(e.value, false); break;
     }
   }
 }

@@ -11,7 +11,8 @@ namespace {
 
 struct Entry {
   const char* name;
-  StateValueFn fn;
+  StateValueFn number;  // one of the two
+  StateJsonFn json;
 };
 
 std::vector<Entry>& Entries() {
@@ -32,7 +33,12 @@ std::string Number(double v) {
 }  // namespace
 
 int RegisterStateValue(const char* name, StateValueFn fn) {
-  Entries().push_back({name, fn});
+  Entries().push_back({name, fn, nullptr});
+  return 0;
+}
+
+int RegisterStateJson(const char* name, StateJsonFn fn) {
+  Entries().push_back({name, nullptr, fn});
   return 0;
 }
 
@@ -47,7 +53,9 @@ std::string StateJson() {
     out += "\"";
     out += e.name;
     out += "\": ";
-    out += Number(e.fn());
+    std::string value = e.json ? e.json() : Number(e.number());
+    // Whatever a subsystem wrote, the file stays one valid object.
+    out += value.empty() ? "null" : value;
   }
   out += "}\n";
   return out;

@@ -202,3 +202,11 @@ bool LoadSlot(int n) {
 void SelectSlot(int n) {
   CurrentSlot = n;
 }
+
+void StartSlot(int n) {
+  SelectSlot(n);
+  if (LoadSlot(n)) return;
+  SetNewSlotRecords();
+  Lives = kNewSlotLives;
+  Score = 0;
+}

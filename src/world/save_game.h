@@ -53,6 +53,9 @@ bool WriteSlot(int n);
 // Returns false when neither gave anything to read.
 bool LoadSlot(int n);
 void SelectSlot(int n);
+// Selects slot n and reads it; a slot with no file (nor a backup) starts as a
+// new game instead: lives 10, score 0, only level 1 unlocked.
+void StartSlot(int n);
 
 // The progress of a slot nobody has played: the new-slot records.
 void SetNewSlotRecords();
