@@ -16,14 +16,14 @@ namespace {
 
 // Frame numbers: an event at N reaches the screen running frame N + 1.
 constexpr const char* kFirstRun =
-    "1 type 4\n"  // the sound-output prompt: no music
-    "3 type a\n"  // the viewing-mode prompt: a window
-    "60 tap ESCAPE\n"    // TV channels -> retro teaser
-    "120 tap ESCAPE\n"   // retro teaser -> retro level
-    "180 tap ESCAPE\n"   // retro level (or the notice that it is missing) -> waking up
-    "240 tap ESCAPE\n"   // waking up -> new world
-    "300 tap ESCAPE\n"   // new world -> tutorial
-    "400 tap ESCAPE\n"   // tutorial: pause menu
+    "1 type 4\n"        // the sound-output prompt: no music
+    "3 type a\n"        // the viewing-mode prompt: a window
+    "60 tap ESCAPE\n"   // TV channels -> retro teaser
+    "120 tap ESCAPE\n"  // retro teaser -> retro level
+    "180 tap ESCAPE\n"  // retro level (or the notice that it is missing) -> waking up
+    "240 tap ESCAPE\n"  // waking up -> new world
+    "300 tap ESCAPE\n"  // new world -> tutorial
+    "400 tap ESCAPE\n"  // tutorial: pause menu
     "440 tap DOWN\n442 tap DOWN\n444 tap DOWN\n"
     "450 tap SPACE\n"    // "Back to Worldmap" -> title splash
     "600 tap ESCAPE\n";  // title splash -> main menu

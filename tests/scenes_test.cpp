@@ -79,7 +79,8 @@ TEST_F(ScenesTest, EachScenePlaysThroughOrIsSkippedToTheScreenAfterIt) {
   const SceneCase cases[] = {
       {"course logo", &RunCourseLogo, "", 1000, GameStateId::Menu, 0},
       {"TV channels", &RunTvChannels, "", 2400, GameStateId::RetroIntro, 0},
-      {"retro teaser", &RunRetroTeaser, "500 tap SPACE\n", 1000, GameStateId::Level, LevelIds::Retro},
+      {"retro teaser", &RunRetroTeaser, "500 tap SPACE\n", 1000, GameStateId::Level,
+       LevelIds::Retro},
       {"waking up", &RunWakingUp, "", 1200, GameStateId::NewWorldIntro, 0},
       {"new world", &RunNewWorld, talk.c_str(), 4000, GameStateId::Level, LevelIds::Tutorial},
       {"villains", &RunVillains, talk.c_str(), 4000, GameStateId::WorldMap, 0},
@@ -154,7 +155,8 @@ TEST_F(ScenesTest, DialogueBoxesOpenOnlyThroughTheirLinks) {
 
 TEST_F(ScenesTest, TheHeroHopsToTheStickThenPastIt) {
   // Messages 0-3 closed: he stands beside the stick and message 4 opens.
-  EXPECT_FALSE(Run(&RunNewWorld, "310 tap SPACE\n330 tap SPACE\n350 tap SPACE\n370 tap SPACE\n", 700));
+  EXPECT_FALSE(
+      Run(&RunNewWorld, "310 tap SPACE\n330 tap SPACE\n350 tap SPACE\n370 tap SPACE\n", 700));
   EXPECT_TRUE(test::DrewText("My pogo stick?!"));
   EXPECT_TRUE(DrewPictureAt(560, 372));
   // Messages 4-17 closed as well: past the stick, message 18 opens.

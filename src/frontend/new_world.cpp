@@ -30,14 +30,14 @@ constexpr float kBesideStickX = 560, kPastStickX = 620;
 constexpr float kFadeInStep = 0.005f, kFadeOutStep = 0.01f;
 
 enum StoryStep {
-  kDark = 0,          // 3000 ms with the picture covered
-  kFadingIn = 1,      // 2000 ms, then the first message
-  kTalking = 2,       // messages 0-3
+  kDark = 0,      // 3000 ms with the picture covered
+  kFadingIn = 1,  // 2000 ms, then the first message
+  kTalking = 2,   // messages 0-3
   kHopToStick = 3,
-  kBesideStick = 4,   // messages 4-17
+  kBesideStick = 4,  // messages 4-17
   kHopPastStick = 5,
-  kPastStick = 6,     // messages 18-27
-  kFadingOut = 7,     // 3000 ms
+  kPastStick = 6,  // messages 18-27
+  kFadingOut = 7,  // 3000 ms
 };
 
 class NewWorld : public Scene {

@@ -11,7 +11,14 @@ constexpr float kFrameFade = 0.005f;  // the TV frame's alpha, lost every frame
 constexpr float kLampX = 736, kLampY = 590;
 constexpr int kGreyTint = 128;
 
-enum TeaserStep { kFrameFading = 0, kSpoof = 1, kSpoofGrey = 2, kDark = 3, kTitle = 4, kLevelCard = 5 };
+enum TeaserStep {
+  kFrameFading = 0,
+  kSpoof = 1,
+  kSpoofGrey = 2,
+  kDark = 3,
+  kTitle = 4,
+  kLevelCard = 5
+};
 constexpr int kStepMs[] = {2000, 3000, 500, 1000, 0, 2000};
 
 class RetroTeaser : public Scene {

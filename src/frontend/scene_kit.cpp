@@ -87,12 +87,15 @@ Image* ScenePictures::LoadCentred(const std::string& name) {
 }
 
 Image* ScenePictures::LoadStrip(const std::string& name, int cellW, int cellH, int count) {
-  return Keep(LoadAnimImage("Images\\Cutscene\\" + folder_ + "\\" + name + ".png", cellW, cellH, 0, count));
+  return Keep(
+      LoadAnimImage("Images\\Cutscene\\" + folder_ + "\\" + name + ".png", cellW, cellH, 0, count));
 }
 
 // ------------------------------------------------------------------ sounds
 
-SceneSounds::~SceneSounds() { StopAll(); }
+SceneSounds::~SceneSounds() {
+  StopAll();
+}
 
 SceneSounds::Voice* SceneSounds::Find(const std::string& path) {
   for (Voice& v : voices_)
@@ -132,8 +135,8 @@ bool SceneSounds::Playing(const std::string& path) const {
 }
 
 int SceneSoundsPlaying() {
-  return static_cast<int>(
-      std::count_if(g_voices.begin(), g_voices.end(), [](const Voice& v) { return ChannelPlaying(v.channel); }));
+  return static_cast<int>(std::count_if(g_voices.begin(), g_voices.end(),
+                                        [](const Voice& v) { return ChannelPlaying(v.channel); }));
 }
 
 // ----------------------------------------------------------------- drawing
@@ -153,7 +156,9 @@ void DrawPicture(const Image* img, float x, float y, float alpha, int frame) {
   SetAlpha(1);
 }
 
-void DrawLetterboxed(const Image* img, float alpha, int frame) { DrawPicture(img, 0, kLetterboxTop, alpha, frame); }
+void DrawLetterboxed(const Image* img, float alpha, int frame) {
+  DrawPicture(img, 0, kLetterboxTop, alpha, frame);
+}
 
 void DrawLetterboxCover(float alpha) {
   if (alpha <= 0) return;

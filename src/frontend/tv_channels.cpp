@@ -21,7 +21,7 @@ struct Channel {
   Show show;
   const char* number;  // picture of the channel number
   int ms;
-  const char* sound;   // nullptr: silent
+  const char* sound;  // nullptr: silent
   bool loop;
   const char* jingle;  // a second sound over the first, or nullptr
 };
@@ -37,7 +37,9 @@ const Channel kChannels[] = {
 constexpr int kChannelCount = static_cast<int>(std::size(kChannels));
 
 // Steps: 0 the TV is off; 2k + 1 channel k; 2k + 2 the interference after it.
-constexpr int ChannelStep(int k) { return 2 * k + 1; }
+constexpr int ChannelStep(int k) {
+  return 2 * k + 1;
+}
 
 // Bacon: a sunburst that spins ever faster, a pan of bacon rocking.
 constexpr float kStarSpin = 0.05f;  // degrees a frame, added every frame
@@ -60,16 +62,21 @@ class TvChannels : public Scene {
     lampOff_ = pictures_.Load("TV_Off");
     lampOn_ = pictures_.Load("TV_On");
     for (int k = 0; k < kChannelCount; ++k) numbers_[k] = pictures_.Load(kChannels[k].number);
-    bacon_ = {pictures_.Load("bacon_scene"), pictures_.LoadCentred("bacon_star"), pictures_.Load("bacon_faces"),
-              pictures_.LoadCentred("bacon_bacon")};
+    bacon_ = {pictures_.Load("bacon_scene"), pictures_.LoadCentred("bacon_star"),
+              pictures_.Load("bacon_faces"), pictures_.LoadCentred("bacon_bacon")};
     news_ = {pictures_.Load("news_scene"), pictures_.Load("news_face"),
              pictures_.LoadStrip("news_mouth", 40, 15, kMouthFrames)};
-    toot_ = {pictures_.Load("toot_scene"), pictures_.LoadCentred("toot_spiral"),
-             pictures_.LoadCentred("toot_trumpet"), pictures_.LoadCentred("toot_out"), pictures_.Load("toot_100"),
+    toot_ = {pictures_.Load("toot_scene"),
+             pictures_.LoadCentred("toot_spiral"),
+             pictures_.LoadCentred("toot_trumpet"),
+             pictures_.LoadCentred("toot_out"),
+             pictures_.Load("toot_100"),
              pictures_.Load("toot_toot")};
-    deal_ = {pictures_.Load("deal_scene"), pictures_.Load("deal_arms_down"), pictures_.Load("deal_box_closed"),
-             pictures_.Load("deal_arms_up"), pictures_.Load("deal_box_open")};
-    cream_ = {pictures_.Load("cream_scene"), pictures_.Load("cream_arm"), pictures_.Load("cream_slop")};
+    deal_ = {pictures_.Load("deal_scene"), pictures_.Load("deal_arms_down"),
+             pictures_.Load("deal_box_closed"), pictures_.Load("deal_arms_up"),
+             pictures_.Load("deal_box_open")};
+    cream_ = {pictures_.Load("cream_scene"), pictures_.Load("cream_arm"),
+              pictures_.Load("cream_slop")};
     avScene_ = pictures_.Load("av_scene");
   }
 
@@ -189,10 +196,13 @@ class TvChannels : public Scene {
       case Show::Cream:
         DrawPicture(cream_.scene, 0, 0);
         m.angle += kArmSpin;
-        DrawPicture(cream_.arm, kArmX + kArmRadius * CosD(m.angle), kArmY + kArmRadius * SinD(m.angle));
+        DrawPicture(cream_.arm, kArmX + kArmRadius * CosD(m.angle),
+                    kArmY + kArmRadius * SinD(m.angle));
         DrawPicture(cream_.slop, 550, 250);
         break;
-      case Show::AudioVideo: DrawPicture(avScene_, 0, 0); break;
+      case Show::AudioVideo:
+        DrawPicture(avScene_, 0, 0);
+        break;
     }
   }
 

@@ -27,17 +27,17 @@ constexpr float kPulseRate = 0.82f;  // degrees of the pulse per millisecond
 constexpr float kEndFade = 0.005f;
 
 enum StoryStep {
-  kBlack = 0,         // 1000 ms
-  kMeanwhileIn = 1,   // the text fades in
-  kMeanwhileHold = 2, // 1000 ms
-  kCastleIn = 3,      // 2000 ms, the castle fades in under the text
-  kTextOut = 4,       // 7000 ms, the text fades away
-  kCastleOut = 5,     // the castle fades to black
-  kTorchlight = 6,    // 14650 ms in the throne room
-  kWatching = 7,      // the ball glows; after 5000 ms they talk
+  kBlack = 0,          // 1000 ms
+  kMeanwhileIn = 1,    // the text fades in
+  kMeanwhileHold = 2,  // 1000 ms
+  kCastleIn = 3,       // 2000 ms, the castle fades in under the text
+  kTextOut = 4,        // 7000 ms, the text fades away
+  kCastleOut = 5,      // the castle fades to black
+  kTorchlight = 6,     // 14650 ms in the throne room
+  kWatching = 7,       // the ball glows; after 5000 ms they talk
   kTalking = 8,
-  kAfterTalk = 9,     // 1000 ms
-  kFadingOut = 10,    // 5000 ms, the music fading too
+  kAfterTalk = 9,   // 1000 ms
+  kFadingOut = 10,  // 5000 ms, the music fading too
 };
 
 class Villains : public Scene {
@@ -48,7 +48,8 @@ class Villains : public Scene {
     glow_ = pictures_.Load("1_2_B");
     torchlight_ = pictures_.Load("1_2_C");
     for (int n = 0; n < kMessages; ++n)
-      MakeMessagePoint(kBoxX, kBoxY, kBoxW, kBoxH, kFirstMessage + n, n, n == 0 ? kStartLink : n - 1, 0, 0);
+      MakeMessagePoint(kBoxX, kBoxY, kBoxW, kBoxH, kFirstMessage + n, n,
+                       n == 0 ? kStartLink : n - 1, 0, 0);
   }
 
  protected:
@@ -139,7 +140,8 @@ class Villains : public Scene {
     }
     if (s >= kWatching) {
       DrawLetterboxed(throneRoom_);
-      float degrees = static_cast<float>(std::fmod(static_cast<double>(Millisecs()) * kPulseRate, 360.0));
+      float degrees =
+          static_cast<float>(std::fmod(static_cast<double>(Millisecs()) * kPulseRate, 360.0));
       DrawLetterboxed(glow_, (1 + CosD(degrees)) / 2);
     }
     DrawLetterboxCover(cover_);

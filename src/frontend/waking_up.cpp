@@ -141,8 +141,12 @@ class WakingUp : public Scene {
     int ms = steps.Elapsed();
     switch (steps.step) {
       case kBreakUp:
-      case kStatic: TVZonesStep(); break;
-      case kLightning: DrawLetterboxed(ms > 500 ? gardenLit_ : garden_, ms > 500 ? 1.0f : kDimGarden); break;
+      case kStatic:
+        TVZonesStep();
+        break;
+      case kLightning:
+        DrawLetterboxed(ms > 500 ? gardenLit_ : garden_, ms > 500 ? 1.0f : kDimGarden);
+        break;
       case kFlash:
         DrawLetterboxed(ms > 200 ? roomFlash_ : room_);
         DrawPicture(hero_, kHeroX, kHeroY, 1, frame_);
