@@ -1,6 +1,7 @@
 #include "frontend/tv_channels.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "entities/tv_zone.h"
 #include "frontend/scene_kit.h"
