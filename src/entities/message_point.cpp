@@ -123,13 +123,14 @@ void TMessagePoint::Kill() {
   TriggerList.Remove(this);
 }
 
-void MessagePointsStep() {
+void MessagePointsStep(MessageOpening opening) {
+  const bool byTouch = opening == MessageOpening::TouchOrLink;
   int open = 0;
-  MessagePoints.Walk([&open](TMessagePoint& m) {
+  MessagePoints.Walk([&open, byTouch](TMessagePoint& m) {
     m.Step();
     m.Draw();
     if (m.state == TMessagePoint::kOpen) ++open;
-    if (m.state == TMessagePoint::kWaiting &&
+    if (byTouch && m.state == TMessagePoint::kWaiting &&
         BoxesOverlap(m.x, m.y, m.x + m.w, m.y + m.h, BodyBox.left, BodyBox.top, BodyBox.right, BodyBox.bottom)) {
       Open(m);
       ++open;
@@ -145,3 +146,9 @@ void MessagePointsStep() {
 }
 
 int MessagePointOpen() { return MessageOpen; }
+
+void RemoveMessagePoints() {
+  MessagePoints.Walk([](TMessagePoint& m) { LeaveCommonLists(&m); });
+  MessagePoints.Clear();
+  MessageOpen = 0;
+}

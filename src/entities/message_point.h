@@ -26,6 +26,13 @@ extern int MessageOpen;  // a point is open: the hero's keys are locked
 
 std::shared_ptr<TMessagePoint> MakeMessagePoint(int x, int y, int w, int h, int message, int target, int link,
                                                 int offsetX, int offsetY);
+// Who may open a waiting point: in a level the hero's touch or a fired link;
+// in a scene there is no hero's body (its box still holds wherever the last
+// level left it), so only links.
+enum class MessageOpening { TouchOrLink, LinkOnly };
 // Frame step: every point's step and drawing, then opening by touch.
-void MessagePointsStep();
+void MessagePointsStep(MessageOpening opening = MessageOpening::TouchOrLink);
 int MessagePointOpen();
+// Takes every point out of all its lists: a scene left before its dialogue
+// ends must not leave boxes waiting for the next level.
+void RemoveMessagePoints();

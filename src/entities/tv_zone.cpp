@@ -41,12 +41,14 @@ void StartTVOverlay(int durationMs) {
   PlaySfx(Sfx::TvNoise, 0);
 }
 
+void StopTVOverlay() {
+  TVOverlayOn = 0;
+  RenewSfxChannel(Sfx::TvNoise);
+}
+
 void TVZonesStep() {
   int now = Millisecs();
-  if (TVOverlayOn && MsPassed(TVOverlayStart, TVOverlayDuration, now)) {
-    TVOverlayOn = 0;
-    RenewSfxChannel(Sfx::TvNoise);
-  }
+  if (TVOverlayOn && MsPassed(TVOverlayStart, TVOverlayDuration, now)) StopTVOverlay();
   if (TVOverlayOn) {
     SetScale(2, 2);
     DrawImage(ImgTVInterference, 0, 0, Rand(0, 2));

@@ -12,5 +12,7 @@ extern std::vector<TTVZone> TVZones;
 extern int TVOverlayOn, TVOverlayDuration, TVOverlayStart;
 
 void StartTVOverlay(int durationMs);
+// Ends the overlay now and silences its noise.
+void StopTVOverlay();
 // Frame step: ends, draws and starts the overlay.
 void TVZonesStep();

@@ -5,8 +5,14 @@
 #include "world/assets.h"
 #include "world/game_state.h"
 #include "frame/game_loop.h"
+#include "frontend/course_logo.h"
 #include "frontend/menu_level.h"
 #include "worldmap/world_map.h"
+#include "frontend/new_world.h"
+#include "frontend/retro_teaser.h"
+#include "frontend/tv_channels.h"
+#include "frontend/villains.h"
+#include "frontend/waking_up.h"
 #include "world/progress.h"
 #include "world/save_game.h"
 #include "world/settings.h"
@@ -67,12 +73,12 @@ const ScreenRow kScreens[] = {
     {GameStateId::Level, "Level", &RunLevelState},
     {GameStateId::LevelList, "Level list", &RunLevelListState},
     {GameStateId::Credits, "Credits", &StandIn<GameStateId::Credits>},
-    {GameStateId::TitleSplash, "Title splash", &StandIn<GameStateId::TitleSplash>},
-    {GameStateId::TvIntro, "TV intro", &StandIn<GameStateId::TvIntro>},
-    {GameStateId::RetroIntro, "Retro intro", &StandIn<GameStateId::RetroIntro>},
-    {GameStateId::GardenIntro, "Waking up", &StandIn<GameStateId::GardenIntro>},
-    {GameStateId::NewWorldIntro, "The new world", &StandIn<GameStateId::NewWorldIntro>},
-    {GameStateId::FirstCutscene, "The villains", &StandIn<GameStateId::FirstCutscene>},
+    {GameStateId::TitleSplash, "Title splash", &RunCourseLogo},
+    {GameStateId::TvIntro, "TV intro", &RunTvChannels},
+    {GameStateId::RetroIntro, "Retro intro", &RunRetroTeaser},
+    {GameStateId::GardenIntro, "Waking up", &RunWakingUp},
+    {GameStateId::NewWorldIntro, "The new world", &RunNewWorld},
+    {GameStateId::FirstCutscene, "The villains", &RunVillains},
     {GameStateId::ToBeContinued, "To be Continued...", &StandIn<GameStateId::ToBeContinued>},
     {GameStateId::GameOver, "Game over", &StandIn<GameStateId::GameOver>},
     {GameStateId::Continue, "Continue?", &StandIn<GameStateId::Continue>},
