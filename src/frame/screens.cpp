@@ -5,7 +5,11 @@
 #include "world/assets.h"
 #include "world/game_state.h"
 #include "frame/game_loop.h"
+#include "frontend/continue_prompt.h"
+#include "frontend/credits.h"
+#include "frontend/game_over.h"
 #include "frontend/menu_level.h"
+#include "frontend/to_be_continued.h"
 #include "world/progress.h"
 #include "world/save_game.h"
 #include "world/settings.h"
@@ -79,16 +83,16 @@ const ScreenRow kScreens[] = {
     {GameStateId::WorldMap, "World map", &StandIn<GameStateId::WorldMap>},
     {GameStateId::Level, "Level", &RunLevelState},
     {GameStateId::LevelList, "Level list", &RunLevelListState},
-    {GameStateId::Credits, "Credits", &StandIn<GameStateId::Credits>},
+    {GameStateId::Credits, "Credits", &RunCredits},
     {GameStateId::TitleSplash, "Title splash", &StandIn<GameStateId::TitleSplash>},
     {GameStateId::TvIntro, "TV intro", &StandIn<GameStateId::TvIntro>},
     {GameStateId::RetroIntro, "Retro intro", &StandIn<GameStateId::RetroIntro>},
     {GameStateId::GardenIntro, "Waking up", &StandIn<GameStateId::GardenIntro>},
     {GameStateId::NewWorldIntro, "The new world", &StandIn<GameStateId::NewWorldIntro>},
     {GameStateId::FirstCutscene, "The villains", &StandIn<GameStateId::FirstCutscene>},
-    {GameStateId::ToBeContinued, "To be Continued...", &StandIn<GameStateId::ToBeContinued>},
-    {GameStateId::GameOver, "Game over", &StandIn<GameStateId::GameOver>},
-    {GameStateId::Continue, "Continue?", &StandIn<GameStateId::Continue>},
+    {GameStateId::ToBeContinued, "To be Continued...", &RunToBeContinued},
+    {GameStateId::GameOver, "Game over", &RunGameOver},
+    {GameStateId::Continue, "Continue?", &RunContinuePrompt},
 };
 
 

@@ -156,6 +156,12 @@ void SetNewSlotRecords() {
   NewRecords(LevelRecord);
 }
 
+void SetNewGameProgress() {
+  SetNewSlotRecords();
+  Lives = kNewSlotLives;
+  Score = 0;
+}
+
 void EnsureSlots() {
   for (int n = 1; n <= kSlotCount; ++n) {
     if (FileType(SlotPath(n)) != 0) continue;
@@ -202,3 +208,6 @@ bool LoadSlot(int n) {
 void SelectSlot(int n) {
   CurrentSlot = n;
 }
+
+#include "present/state_dump.h"
+BOINGLE_STATE_VALUE(CurrentSlot, CurrentSlot);
