@@ -87,6 +87,7 @@ class ContinueScreen : public Screen {
 void RunContinuePrompt() {
   PlayMusic(MusicId::Continue);
   FadeAlpha = 0;
+  InputLocked = 0;  // Left and Right are bound keys: nothing may hold them now
   StartRisingStars();
   ContinueScreen screen;
   RunScreen(screen);

@@ -2,6 +2,7 @@
 
 #include "entities/active_objects.h"
 #include "entities/entity.h"
+#include "entities/level_completion.h"
 #include "entities/message_point.h"
 #include "entities/screen_shake.h"
 #include "frontend/menu_buttons.h"
@@ -65,6 +66,7 @@ class MenuScreen : public Screen {
     DrawPlayerSimple();
     DrawParticles();
     DrawWater();
+    LevelEndStep();
     MessagePointsStep();
     DrawMenuButtons();
     MenuDoorStep();
