@@ -204,20 +204,23 @@ TEST_F(MessageTable, EveryTextFitsTheMessageBox) {
 // ---------------------------------------------------------------- credits and greetings
 
 TEST(Pages, CreditsAndGreetingsAreOneDrawnTextThatFitsItsPlace) {
-  Measure m(14);
+  // The credits are drawn in the small font; the menu draws the greetings in
+  // the large one at half size, wrapped at 560 of its pixels.
+  Measure small(14), large(28);
   struct Page {
     const char* path;
     int width;
     size_t maxLines;
+    const Measure& m;
   };
-  for (const Page& p : {Page{BOINGLE_CREDITS_PATH, 400, 25}, Page{BOINGLE_GREETINGS_PATH, 560, 26}}) {
+  for (const Page& p : {Page{BOINGLE_CREDITS_PATH, 400, 25, small}, Page{BOINGLE_GREETINGS_PATH, 560, 26, large}}) {
     std::string text = test::ReadText(p.path);
     ASSERT_FALSE(text.empty()) << p.path;
     ASSERT_EQ(text.back(), '\n') << p.path;
     text.pop_back();
     EXPECT_EQ(text.find('\n'), std::string::npos) << p.path << " breaks lines with newlines, not #";
     EXPECT_EQ(text.find(';'), std::string::npos) << p.path << " kept a writer's note";
-    auto lines = Wrap(text, p.width, m);
+    auto lines = Wrap(text, p.width, p.m);
     EXPECT_GE(lines.size(), 5u) << p.path;
     EXPECT_LE(lines.size(), p.maxLines) << p.path;
   }

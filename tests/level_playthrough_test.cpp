@@ -17,6 +17,10 @@
 #include "present/present.h"
 #include "support/test_support.h"
 #include "world/level_reset.h"
+#include "world/area.h"
+#include "world/assets.h"
+#include "world/level_loader.h"
+#include "world/player_state.h"
 
 namespace {
 
@@ -135,6 +139,37 @@ TEST_F(InProcessRoute, TheForestRouteRunsTheTimedStretch) {
   constexpr int kGateGap = 1504 - 512;
   EXPECT_GE(RunTime, kGateGap * 1000 / (5 * 60));
   EXPECT_LT(RunEnd, static_cast<int>(kForest.waiting * 1000 / 60));
+}
+
+// The game on the television: Right and Up held from the start. The title
+// card holds the keys for its first second; after it the step-wise hero
+// bounces over the pipe and the pit and ends the level on the drop at the
+// far end of the high ground, the one way to the right of x 500 and below
+// y 300.
+TEST(RetroLevel, TheTelevisionGameEndsOnTheDropAfterTheTitleCard) {
+  test::TempDir dir;
+  const char* script = "0 down RIGHT\n0 down UP\n";
+  test::StartHeadless(dir.str(), script, 50);
+  LoadCatalogue();
+  ASSERT_TRUE(LoadLevel("f_retro.doy"));
+  EXPECT_EQ(AreaIndex, Area::Retro);
+  float startX = P_X;
+  try {
+    RunLevelFrames();
+  } catch (const EndOfRun&) {
+  }
+  EXPECT_EQ(P_X, startX) << "the keys moved the hero during the title card";
+  EXPECT_EQ(LevelExitCode, ExitCode::Running);
+  ResetLevel();
+
+  test::StartHeadless(dir.str(), script, 1200);
+  ASSERT_TRUE(LoadLevel("f_retro.doy"));
+  RunLevelFrames();
+  EXPECT_EQ(LevelExitCode, ExitCode::RetroLeft);
+  EXPECT_GT(P_X, 512) << "past the end of the high ground";
+  EXPECT_GT(P_Y, 300);
+  EXPECT_LT(FramesPresented(), 600) << "a short level";
+  ResetLevel();
 }
 
 }  // namespace

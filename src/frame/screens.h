@@ -8,7 +8,3 @@ using ScreenRoutine = void (*)();
 // The routine of a game state, or null when there is none.
 ScreenRoutine ScreenFor(int gameState);
 const char* ScreenName(int gameState);
-
-// The stand-in of a screen not built yet: it names the screen and leaves with
-// Space or Escape for the state that screen would lead to.
-void RunPlaceholderScreen(int gameState);

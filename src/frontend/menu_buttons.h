@@ -1,8 +1,7 @@
-// The main menu's buttons: squares on the menu level's floor that act when
-// the hero bounces on them (volumes, the three save slots, resetting a slot).
+// The main menu's buttons: keys set into the menu level's floor that act when
+// the hero bounces on them (volumes, the three save slots, wiping a slot).
 #pragma once
 
-#include <string>
 #include <vector>
 
 struct Image;
@@ -26,16 +25,20 @@ struct TMenuButton {
   int frame = 0;
   int action = 0;
   int argument = 0;
+  bool touched = false;  // the foot probe was on it in the last sub-step
+  int pressedAt = -1;    // when it last acted (ms), for its pressed look
 };
 
 extern std::vector<TMenuButton> MenuButtonList;
 extern int PickedSlot;  // 0 none yet, 1-3
-extern int LoadedSlot;  // 1-3
+extern int LoadedSlot;  // 0 until the slot door has loaded one, then 1-3
 
 // The eight buttons of the menu level.
 void BuildMenuButtons();
-// Every button the hero's foot probe touches acts (once per physics sub-step).
+// A button acts once per bounce: when the hero's foot probe comes onto it,
+// not again in the sub-steps it stays there.
 void MenuButtonContacts();
 void DoMenuAction(int action, int argument);
-// Each button at its place, a slot toggle lit when its slot is picked.
+// Each button at its place, a slot toggle lit when its slot is picked, a
+// button that has just acted pressed in.
 void DrawMenuButtons();

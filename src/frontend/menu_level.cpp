@@ -1,14 +1,19 @@
 #include "frontend/menu_level.h"
 
-#include "frontend/menu_buttons.h"
-
 #include "entities/active_objects.h"
 #include "entities/entity.h"
+#include "entities/level_completion.h"
+#include "entities/message_point.h"
+#include "entities/screen_shake.h"
+#include "frontend/menu_buttons.h"
+#include "frontend/menu_decorations.h"
+#include "frontend/menu_door.h"
+#include "frontend/menu_rooms.h"
 #include "player/player_sprite.h"
 #include "player/pogo_physics.h"
 #include "present/present.h"
+#include "world/area.h"
 #include "world/assets.h"
-#include "world/camera.h"
 #include "world/game_state.h"
 #include "world/level_loader.h"
 #include "world/level_reset.h"
@@ -18,20 +23,25 @@
 #include "world/screen_loop.h"
 #include "world/settings.h"
 #include "world/sky.h"
-#include "world/area.h"
 #include "world/tile_map.h"
 #include "world/title_card.h"
-#include "entities/screen_shake.h"
 
 namespace {
 
+constexpr const char* kMenuLevel = "f_menu.doy";
+// Music fade modes: the menu's start and Escape's fade (neither fades the
+// song: the game ends under it).
+constexpr int kMenuMusicFade = 22;
+constexpr int kQuitMusicFade = 11;
+
 class MenuScreen : public Screen {
  public:
+  bool HoldsInput() const override { return MessagePointOpen() != 0; }
   bool Running() const override { return GameState == GameStateId::Level; }
   // Escape's fade ends the game.
   void FadedOut() override {
     GameState = GameStateId::Quit;
-    LevelId = 5;
+    LevelId = GameStateId::Quit;
   }
 
   void Background() override {
@@ -45,25 +55,27 @@ class MenuScreen : public Screen {
   }
 
   void Step() override {
-    PlayerPhysicsStep();
+    PlayerPhysicsStep();  // the buttons act from inside it
     ActiveObjectPasses();
     ParticlePass();
-    CameraStep();
+    BlockBitPass();
+    MenuRoomCameraStep();
     DrawTileLayers();
     CommonDrawPass();
+    DrawMenuDecorations();
     DrawPlayerSimple();
     DrawParticles();
+    DrawWater();
+    LevelEndStep();
+    MessagePointsStep();
+    DrawMenuButtons();
+    MenuDoorStep();
     UpdateMusicFade();
-    // The menu's rooms, buttons and doors are still to come: until then
-    // Space walks straight onto the world map.
+    if (EscapeHit && FadeAlpha == 0) {
+      FadeAlpha = 0.01f;
+      MusicFadeMode = kQuitMusicFade;
+    }
     SetOrigin(0, 0);
-    SetScale(1, 1);
-    SetAlpha(1);
-    SetColor(255, 255, 255);
-    SetImageFont(FontSmall);
-    DrawText("Boingle - Space: world map, Escape: quit", 240, 560);
-    if (SpaceHit && FadeAlpha == 0) GameState = GameStateId::WorldMap;
-    if (EscapeHit && FadeAlpha == 0) FadeAlpha = 0.01f;
     UpdateTitleCard();
     DrawTitleCard();
   }
@@ -72,12 +84,19 @@ class MenuScreen : public Screen {
 }  // namespace
 
 void RunMenu() {
-  LoadLevel("f_menu.doy");
+  if (!LoadLevel(kMenuLevel)) {
+    // Without its menu the game has no way to a save slot: say so and end
+    // rather than let the hero fall through an empty level for ever.
+    ShowNoticesOnScreen({std::string("There is no level file Levels/") + kMenuLevel + ".",
+                         "The game cannot show its menu.", "", "Press any key."});
+    GameState = GameStateId::Quit;
+    return;
+  }
   GameState = GameStateId::Level;
   SetImageFont(FontTiny);
   RestoreMusicVolume();
   PlayMusic(CurrentLevelMusic());
-  MusicFadeMode = 22;
+  MusicFadeMode = kMenuMusicFade;
   FadeAlpha = 0;
   TitleState = 0;
   TitleAlpha = 0;
@@ -86,8 +105,16 @@ void RunMenu() {
   // The buttons stand in the menu level only: left in place, a bounce at
   // their spots in any other level would change the volumes.
   BuildMenuButtons();
+  StartMenuDoor();
+  LoadMenuTexts();
+  PlaceMenuCamera();
+  TakeFocusLoss();  // the menu has no pause: a lost focus means nothing here
+
   MenuScreen menu;
   RunScreen(menu);
+
   MenuButtonList.clear();
+  InputLocked = 0;
+  EscapeHit = 0;
   ResetLevel();
 }

@@ -123,6 +123,12 @@ void CameraStepForMap() {
   Ease();
 }
 
+void CameraEaseTo(float x, float y) {
+  CameraTargetX = x;
+  CameraTargetY = y;
+  Ease();
+}
+
 void ResetCamera() {
   CameraX = CameraY = 0;
   CameraMode = static_cast<int>(CameraModeId::Follow);

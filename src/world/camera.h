@@ -40,6 +40,9 @@ void AddCameraZone(int x, int y, int w, int h, int mode, int value);
 void CameraStep();
 // Once per world-map frame: ease towards the map focus point.
 void CameraStepForMap();
+// Once per frame of a screen that picks its own view (the menu's rooms):
+// ease towards (x, y), unclamped, by the same twelfth a frame.
+void CameraEaseTo(float x, float y);
 
 // The level reset's part: the view at (0, 0), following.
 void ResetCamera();

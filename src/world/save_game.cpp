@@ -156,6 +156,12 @@ void SetNewSlotRecords() {
   NewRecords(LevelRecord);
 }
 
+void SetNewGameProgress() {
+  SetNewSlotRecords();
+  Lives = kNewSlotLives;
+  Score = 0;
+}
+
 void EnsureSlots() {
   for (int n = 1; n <= kSlotCount; ++n) {
     if (FileType(SlotPath(n)) != 0) continue;
@@ -210,3 +216,6 @@ void StartSlot(int n) {
   Lives = kNewSlotLives;
   Score = 0;
 }
+
+#include "present/state_dump.h"
+BOINGLE_STATE_VALUE(CurrentSlot, CurrentSlot);

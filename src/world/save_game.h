@@ -59,3 +59,5 @@ void StartSlot(int n);
 
 // The progress of a slot nobody has played: the new-slot records.
 void SetNewSlotRecords();
+// All of a new slot's progress in memory: the records, 10 lives, score 0.
+void SetNewGameProgress();

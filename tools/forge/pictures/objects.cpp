@@ -534,10 +534,17 @@ void MakeMapAndMenu(const Context& ctx) {
     cairo_set_line_width(cr, 4);
     cairo_stroke(cr);
   });
+  // The menu's keys lie in the floor, flush with it, so the hero bounces on
+  // their caps: a dark wooden socket filling the cell, the cap on top, the
+  // symbol on the cap.
+  constexpr double kCapMid = 12;
   auto button = [](cairo_t* cr, bool lit, const std::function<void()>& symbol) {
     cairo_new_path(cr);
-    RoundRect(cr, 2, 8, 28, 22, 5);
-    FillGradientOutline(cr, 8, lit ? Hex(0xFFE066) : Hex(0xE9D8A6), 30, lit ? Hex(0xE0A800) : Hex(0xA47148),
+    cairo_rectangle(cr, 0.75, 0.75, 30.5, 30.5);
+    FillOutline(cr, Hex(0x6F4518), kInk, 1.5);
+    cairo_new_path(cr);
+    RoundRect(cr, 3, 1.5, 26, 22, 5);
+    FillGradientOutline(cr, 1.5, lit ? Hex(0xFFE066) : Hex(0xFFE6A7), 23.5, lit ? Hex(0xE0A800) : Hex(0xC9A46A),
                         kInk, 1.5);
     SetRgb(cr, kInk);
     cairo_set_line_width(cr, 3);
@@ -545,33 +552,34 @@ void MakeMapAndMenu(const Context& ctx) {
   };
   DrawCatalogued(ctx, "Images\\Menu\\but_minus.png", [&](cairo_t* cr, int) {
     button(cr, false, [&] {
-      cairo_move_to(cr, 10, 19);
-      cairo_line_to(cr, 22, 19);
+      cairo_move_to(cr, 10, kCapMid);
+      cairo_line_to(cr, 22, kCapMid);
       cairo_stroke(cr);
     });
   });
   DrawCatalogued(ctx, "Images\\Menu\\but_plus.png", [&](cairo_t* cr, int) {
     button(cr, false, [&] {
-      cairo_move_to(cr, 10, 19);
-      cairo_line_to(cr, 22, 19);
-      cairo_move_to(cr, 16, 13);
-      cairo_line_to(cr, 16, 25);
+      cairo_move_to(cr, 10, kCapMid);
+      cairo_line_to(cr, 22, kCapMid);
+      cairo_move_to(cr, 16, kCapMid - 6);
+      cairo_line_to(cr, 16, kCapMid + 6);
       cairo_stroke(cr);
     });
   });
+  // Frame 0 is the picked slot's key, lit; frame 1 the others.
   DrawCatalogued(ctx, "Images\\Menu\\but_tog.png", [&](cairo_t* cr, int f) {
-    button(cr, f == 1, [&] {
+    button(cr, f == 0, [&] {
       cairo_new_path(cr);
-      Ellipse(cr, 16, 19, 4, 4);
+      Ellipse(cr, 16, kCapMid, 4, 4);
       cairo_fill(cr);
     });
   });
   DrawCatalogued(ctx, "Images\\Menu\\but_delete.png", [&](cairo_t* cr, int) {
     button(cr, false, [&] {
-      cairo_move_to(cr, 11, 14);
-      cairo_line_to(cr, 21, 24);
-      cairo_move_to(cr, 21, 14);
-      cairo_line_to(cr, 11, 24);
+      cairo_move_to(cr, 11, kCapMid - 5);
+      cairo_line_to(cr, 21, kCapMid + 5);
+      cairo_move_to(cr, 21, kCapMid - 5);
+      cairo_line_to(cr, 11, kCapMid + 5);
       cairo_stroke(cr);
     });
   });

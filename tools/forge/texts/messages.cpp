@@ -22,10 +22,13 @@ namespace {
 constexpr int kTableSize = 2000;
 constexpr int kSpeakerFrames = 8;  // the portraits in icons.png
 
-// The credits stand from y 200 to the foot of the screen, 400 pixels wide; the
-// greetings fill a wall of the menu's last room, 560 pixels wide.
+// The credits stand from y 200 to the foot of the screen, 400 pixels wide in
+// the small font; the greetings fill a wall of the menu's last room, wrapped
+// at 560 pixels of the large font (the menu draws its notes at half size),
+// 16 pixels a line down to the floor.
 constexpr int kCreditsWidth = 400, kCreditsMaxLines = 25;
 constexpr int kGreetingsWidth = 560, kGreetingsMaxLines = 26;
+constexpr int kLargeFontSize = 28;
 
 std::vector<std::string> ReadLines(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
@@ -51,13 +54,19 @@ const texts::TextMeasure& SmallFont() {
   return measure;
 }
 
-void CheckFits(const std::string& where, const std::string& text, int width, size_t maxLines) {
-  auto lines = texts::Wrap(text, width, SmallFont());
+const texts::TextMeasure& LargeFont() {
+  static const texts::TextMeasure measure(texts::FindFontSource().font, kLargeFontSize);
+  return measure;
+}
+
+void CheckFits(const std::string& where, const std::string& text, int width, size_t maxLines,
+               const texts::TextMeasure& font = SmallFont()) {
+  auto lines = texts::Wrap(text, width, font);
   if (lines.size() > maxLines)
     Fail(where + ": the text takes " + std::to_string(lines.size()) + " lines, more than the " +
          std::to_string(maxLines) + " that fit");
   for (auto& l : lines)
-    if (SmallFont().Width(Trim(l)) > width) Fail(where + ": the word run \"" + Trim(l) + "\" is wider than the box");
+    if (font.Width(Trim(l)) > width) Fail(where + ": the word run \"" + Trim(l) + "\" is wider than the box");
 }
 
 void MakeMessages(const Context& ctx) {
@@ -113,18 +122,19 @@ std::string Paragraphs(const std::filesystem::path& src) {
   return text;
 }
 
-void MakePage(const Context& ctx, const char* source, const char* gamePath, int width, size_t maxLines) {
+void MakePage(const Context& ctx, const char* source, const char* gamePath, int width, size_t maxLines,
+              const texts::TextMeasure& font) {
   std::filesystem::path src = ctx.content / "text" / source;
   std::string text = Paragraphs(src);
-  CheckFits(src.string(), text, width, maxLines);
+  CheckFits(src.string(), text, width, maxLines, font);
   WriteFileIfChanged(OutPath(ctx, gamePath), text + "\n");
 }
 
 void MakeCredits(const Context& ctx) {
-  MakePage(ctx, "credits.txt", BOINGLE_CREDITS_PATH, kCreditsWidth, kCreditsMaxLines);
+  MakePage(ctx, "credits.txt", BOINGLE_CREDITS_PATH, kCreditsWidth, kCreditsMaxLines, SmallFont());
 }
 void MakeGreetings(const Context& ctx) {
-  MakePage(ctx, "greetings.txt", BOINGLE_GREETINGS_PATH, kGreetingsWidth, kGreetingsMaxLines);
+  MakePage(ctx, "greetings.txt", BOINGLE_GREETINGS_PATH, kGreetingsWidth, kGreetingsMaxLines, LargeFont());
 }
 
 FORGE_JOB("texts", "messages", &MakeMessages);
