@@ -12,11 +12,11 @@
 
 namespace {
 
-void ThrowBurst(Burst burst, int count, float x, float y) {
+void ThrowBurst(Burst burst, int count, float size, float x, float y) {
   int ix = static_cast<int>(x), iy = static_cast<int>(y);
   switch (burst) {
     case Burst::Sparkle: EmitSparkle(ix, iy, count); break;
-    case Burst::FireSmoke: EmitFireSmoke(ix, iy, count, 1.0f); break;
+    case Burst::FireSmoke: EmitFireSmoke(ix, iy, count, size); break;
     case Burst::Smoke: EmitSmoke(ix, iy, count); break;
     case Burst::None: break;
   }
@@ -86,6 +86,10 @@ void TEnemy::Trigger() {
 
 void TEnemy::Kill() {
   FireLink(target);
+  LeaveLists();
+}
+
+void TEnemy::LeaveLists() {
   LeaveKindList();
   EnemyList.Remove(this);
   TriggerList.Remove(this);
@@ -100,7 +104,7 @@ bool BodyTouchesHero(const TEnemy& e, const BodyRect& body) {
 void DefeatEnemy(TEnemy& e) {
   const EnemyDefeat& d = e.info->defeat;
   DashFlag = 0;
-  ThrowBurst(d.burst, d.burstCount, e.x, e.y - d.burstAbove);
+  ThrowBurst(d.burst, d.burstCount, d.burstSize, e.x, e.y - d.burstAbove);
   e.state = EnemyState::Falling;
   P_YS = -5;
   e.ySpeed = 2;
@@ -123,7 +127,7 @@ Contact HeroContact(TEnemy& e, const BodyRect& body) {
   if (PlayerState != 0) return Contact::None;
   const EnemyTouch& t = e.info->touch;
   P_YS = t.heroYSpeed;
-  if (t.sound >= 0) PlaySfx(t.sound, 0);
+  if (t.sound >= 0) PlaySfx(t.sound, t.soundVaries ? 1 : 0);
   if (t.damage > 0) HurtPlayer(t.damage);
   return Contact::Touched;
 }

@@ -20,6 +20,25 @@ constexpr EnemyDefeat Defeated(int score, int sound, Burst burst, int count, flo
   return d;
 }
 constexpr EnemyDefeat kCannotBeDefeated{};
+// A dash that scores and sounds but only bounces off (the rock rolls on).
+constexpr EnemyDefeat BouncesOff(int score, int sound) {
+  EnemyDefeat d;
+  d.score = score;
+  d.sound = sound;
+  return d;
+}
+constexpr EnemyDefeat AtRandomPitch(EnemyDefeat d) {
+  d.soundVaries = true;
+  return d;
+}
+constexpr EnemyDefeat SmokeSize(EnemyDefeat d, float size) {
+  d.burstSize = size;
+  return d;
+}
+constexpr EnemyTouch AtRandomPitch(EnemyTouch t) {
+  t.soundVaries = true;
+  return t;
+}
 constexpr EnemyTouch Touch(float heroYSpeed, int damage, int sound = -1) {
   EnemyTouch t;
   t.heroYSpeed = heroYSpeed;
@@ -61,8 +80,8 @@ const EnemyKindInfo Bucket{72, "TBucket", 32, &ImgBucketThrow, true, {-20, -50, 
                            Defeated(350, Sfx::BeeHit, Burst::FireSmoke, 10, 20), Touch(-5, 1), false,
                            kDeathMarginFrame, kNoSound, 0, 0};
 const EnemyKindInfo Ball{73, "TBall", 33, &ImgBallSpin, true, {-20, 0, 20, 20},
-                         Defeated(500, Sfx::PlatformPop, Burst::FireSmoke, 3, 0), Touch(-2, 1, Sfx::BallBounce), false,
-                         0, kNoSound, 0, 0};
+                         SmokeSize(AtRandomPitch(Defeated(500, Sfx::PlatformPop, Burst::FireSmoke, 3, 0)), 0.5f),
+                         AtRandomPitch(Touch(-2, 1, Sfx::BallBounce)), false, 0, kNoSound, 0, 0};
 const EnemyKindInfo Blowfish{74, "TBlowfish", 40, &ImgBlowfishSwim, true, {-20, -10, 20, 10},
                              Defeated(350, kNoSound, Burst::FireSmoke, 10, 0), Touch(0, 3), false, 0, kNoSound, 0, 0};
 const EnemyKindInfo Starfish{76, "TStarfish", 42, &ImgStarfishWalk, true, {-30, -50, 30, 0},
@@ -70,8 +89,8 @@ const EnemyKindInfo Starfish{76, "TStarfish", 42, &ImgStarfishWalk, true, {-30, 
                              kDeathMarginFrame, kNoSound, 0, 0};
 const EnemyKindInfo Goat{77, "TGoat", 50, &ImgGoatRun, true, {-20, -50, 20, 0},
                          Defeated(350, Sfx::BeeHit, Burst::Sparkle, 10, 20), Touch(-2, 1), false, 100, kNoSound, 0, 0};
-const EnemyKindInfo Rock{79, "TRock", 52, &ImgRockRoll, true, {-75, -75, 75, 75}, kCannotBeDefeated, Touch(-5, 2),
-                         false, 0, kNoSound, 0, 0};
+const EnemyKindInfo Rock{79, "TRock", 52, &ImgRockRoll, true, {-75, -75, 75, 75},
+                         BouncesOff(350, Sfx::RockImpact1), Touch(-5, 2), false, 0, kNoSound, 0, 0};
 const EnemyKindInfo Scruff{80, "TScruff", 60, &ImgScruff, false, kNoBody, kCannotBeDefeated, Touch(0, 0), false, 0,
                            kNoSound, 0, 0};
 const EnemyKindInfo Mushroom{81, "TMushroom", 61, &ImgMushroom, false, kNoBody, kCannotBeDefeated, Touch(0, 0), false,

@@ -24,6 +24,7 @@ struct EnemyDefeat {
   Burst burst = Burst::None;
   int burstCount = 0;
   float burstAbove = 0;  // the burst is thrown at (x, y - burstAbove)
+  float burstSize = 1;   // the fire-smoke's size factor
 };
 
 // What any other touch does while the hero is not hurt.
@@ -31,6 +32,7 @@ struct EnemyTouch {
   float heroYSpeed = -5;  // P_YS afterwards
   int damage = 1;         // 0: the touch only knocks him back
   int sound = -1;
+  bool soundVaries = false;
 };
 
 // Where a defeated enemy stops falling and is removed: this far below the

@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "enemies/comet_zone.h"
 #include "entities/active_objects.h"
 #include "entities/level_completion.h"
 #include "entities/object_checks.h"
@@ -42,9 +43,9 @@ void WirePlayerHooks() {
   PlayerHooks.exitBoxCheck = &ExitBoxCheck;
   // The order in which the hero meets the level's objects in a sub-step.
   const PlayerHookFn checks[] = {
-      &SecretBoxCheck, &LightZoneChecks, &GravityZoneChecks, &SpringChecks,
-      &ShakeZoneChecks, &FanChecks,      &TeleportChecks,    &ButtonChecks,
-      &TriggerZoneChecks, &WaterChecks,  &SpikeChecks,
+      &SecretBoxCheck, &LightZoneChecks, &GravityZoneChecks, &CometZoneChecks,
+      &SpringChecks,   &ShakeZoneChecks, &FanChecks,         &TeleportChecks,
+      &ButtonChecks,   &TriggerZoneChecks, &WaterChecks,     &SpikeChecks,
   };
   static_assert(std::size(checks) <= kMaxObjectChecks);
   int n = 0;

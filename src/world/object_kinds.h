@@ -65,7 +65,17 @@
   X(68, "sheet", CreateSheet, BOINGLE_KIND_MODE(F))                                          \
   X(69, "zombie", CreateZombie, BOINGLE_KIND_MODE(F))                                        \
   X(70, "crab", CreateCrab, BOINGLE_KIND_MODE(F))                                            \
-  X(94, "mummy", CreateMummy, BOINGLE_KIND_MODE(F))
+  X(94, "mummy", CreateMummy, BOINGLE_KIND_MODE(F))                                          \
+  /* Enemies: the small kinds, and the comet zone that drops comets. */                      \
+  X(73, "ball", CreateBall, BOINGLE_KIND_LINKS(F))                                           \
+  X(79, "rock", CreateRock, BOINGLE_KIND_LINKS(F))                                           \
+  X(80, "scruff", CreateScruff, BOINGLE_KIND_LINKS(F))                                       \
+  X(81, "mushroom", CreateMushroom, BOINGLE_KIND_LINKS(F))                                   \
+  X(82, "invader", CreateInvader, BOINGLE_KIND_LINKS(F))                                     \
+  X(84, "lavaguy", CreateLavaguy, F(4, "hidden") F(5, "link") F(8, "target"))                \
+  X(90, "cactus", CreateCactus, BOINGLE_KIND_LINKS(F))                                       \
+  X(100, "biddie", CreateBiddie, BOINGLE_KIND_LINKS(F))                                      \
+  X(102, "comet_zone", CreateCometZone, F(4, "interval") BOINGLE_KIND_SIZE(F))
 
 // The rows as data, for the forge and for reading fields by name.
 struct KindField {
