@@ -95,9 +95,11 @@ void TBlowfish::SwimAndBounce() {
 void TBlowfish::Behave() {
   switch (Phase()) {
     case BlowfishPhase::Swimming:
+      // Swimming it cannot be touched at all, not even in the frame it
+      // notices the hero.
       SwimAndBounce();
       if (std::hypot(P_X - x, P_Y - y) < kNoticeDistance) Enter(BlowfishPhase::Puffing);
-      break;
+      return;
     case BlowfishPhase::Puffing:
       speed = std::max(0.0f, speed - kPuffSlowing);
       ySpeed = ySpeed > 0 ? std::max(0.0f, ySpeed - kPuffSlowing) : std::min(0.0f, ySpeed + kPuffSlowing);
@@ -113,11 +115,10 @@ void TBlowfish::Behave() {
   MeetHero();
 }
 
-// Swimming it cannot be touched at all. Puffing (and shrinking back) it is
-// harmless but a dash pops it; blown up it hurts, and a dash pops it with a
-// bang.
+// Puffing (and shrinking back) it is harmless but a dash pops it; blown up
+// it hurts, and a dash pops it with a bang.
 void TBlowfish::MeetHero() {
-  if (Phase() == BlowfishPhase::Swimming || PlayerState >= 2) return;
+  if (PlayerState >= 2) return;
   const bool big = Phase() == BlowfishPhase::BlownUp;
   if (!BodyTouchesHero(*this, big ? kBigBody : info->body)) return;
   if (DashFlag) {

@@ -95,6 +95,10 @@ void TEnemy::Trigger() {
 
 void TEnemy::Kill() {
   FireLink(target);
+  LeaveLists();
+}
+
+void TEnemy::LeaveLists() {
   LeaveKindList();
   EnemyList.Remove(this);
   TriggerList.Remove(this);

@@ -69,6 +69,9 @@ class TEnemy : public TTriggerable {
   virtual void ViewBox(float* left, float* top, float* w, float* h) const;
   // Leaves the kind's own list (each kind's list is its own type).
   virtual void LeaveKindList() = 0;
+  // Leaves every list it joined, firing nothing: Kill's second half, and
+  // the whole of a quiet exit.
+  void LeaveLists();
 
  public:
   // Tests used by the step and by kinds.

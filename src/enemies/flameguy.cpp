@@ -60,16 +60,17 @@ void TFlameguy::Behave() {
     MakeIckle(x, y, Rand(kLeft, kRight), Rnd(kDroppedSpeedMin, kDroppedSpeedMax), 0);
   }
   HeroContact(*this);
-  if (++burnt >= kBurnFrames) Burst();
+  if (++burnt >= kBurnFrames) Kill();
 }
 
 // The Ickles first, then the target: whatever listens to him finds them
-// already there.
-void TFlameguy::Burst() {
+// already there, and him gone.
+void TFlameguy::Kill() {
+  LeaveLists();
   for (int k = 0; k < kBurstIckles; ++k)
     MakeIckle(x, y - kBurstHeight, Rand(kLeft, kRight), Rnd(kBurstSpeedMin, kBurstSpeedMax),
               Rnd(kBurstRiseMin, kBurstRiseMax));
-  Kill();
+  FireLink(target);
 }
 
 void TFlameguy::Update() {

@@ -17,14 +17,14 @@ class TFlameguy : public TEnemy {
   Timer drop;     // to the next Ickle
   void Behave() override;
   void Update() override;
+  // His end differs: he goes, bursts into seven Ickles, and only then fires
+  // his target.
+  void Kill() override;
 
  protected:
   void OnWake() override;
   int StripFrame() const override;
   void LeaveKindList() override;
-
- private:
-  void Burst();
 };
 
 extern EntityList<TFlameguy> FlameguyList;
