@@ -27,9 +27,11 @@ constexpr int kFadeFrameMs = 100;
 constexpr int kLastFadeFrame = 9;
 constexpr int kLeft = 0, kRight = 1;
 
-}  // namespace
-
+// Whether the hero looks at something at x: looking right (facing 0) he sees
+// what is at or right of him, looking left what is left of him.
 bool HeroFaces(float x) { return Facing == 0 ? x >= P_X : x < P_X; }
+
+}  // namespace
 
 void TGhost::Enter(GhostPhase phase) {
   switch (phase) {

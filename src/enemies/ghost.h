@@ -28,8 +28,4 @@ class TGhost : public TEnemy {
 
 extern EntityList<TGhost> GhostList;
 
-// Whether the hero looks at something at x: looking right (facing 0) he sees
-// what is at or right of him, looking left what is left of him.
-bool HeroFaces(float x);
-
 void CreateGhost(const ActiveLine& line);
