@@ -36,8 +36,9 @@ const test::TempDir& Rooms() {
   static test::TempDir dir;
   static bool made = false;
   if (!made) {
-    std::string cmd = std::string(BOINGLE_FORGE) + " --stage levels --content " BOINGLE_SOURCE_DIR "/tests --out " +
-                      dir.str() + " > /dev/null";
+    std::string cmd = std::string(BOINGLE_FORGE) +
+                      " --stage levels --content " BOINGLE_SOURCE_DIR "/tests --out " + dir.str() +
+                      " > /dev/null";
     EXPECT_EQ(std::system(cmd.c_str()), 0);
     made = true;
   }
@@ -63,19 +64,21 @@ std::function<TEnemy*()> FirstOf(EntityList<T>& list) {
 }
 
 std::vector<KindWatch> WatchingKinds() {
-  return {{"ghost", {&ImgGhostFly, &ImgGhostFade}, FirstOf(GhostList)},
-          {"goat", {&ImgGoatRun, &ImgGoatSkid}, FirstOf(GoatList)},
-          {"knight", {&ImgKnightTrot, &ImgKnightGetup}, FirstOf(KnightList)},
-          {"starfish", {&ImgStarfishWalk, &ImgStarfishKick, &ImgStarfishSpin}, FirstOf(StarfishList)},
-          {"wompth", {&ImgWompthLook, &ImgWompthFall}, FirstOf(WompthList)}};
+  return {
+      {"ghost", {&ImgGhostFly, &ImgGhostFade}, FirstOf(GhostList)},
+      {"goat", {&ImgGoatRun, &ImgGoatSkid}, FirstOf(GoatList)},
+      {"knight", {&ImgKnightTrot, &ImgKnightGetup}, FirstOf(KnightList)},
+      {"starfish", {&ImgStarfishWalk, &ImgStarfishKick, &ImgStarfishSpin}, FirstOf(StarfishList)},
+      {"wompth", {&ImgWompthLook, &ImgWompthFall}, FirstOf(WompthList)}};
 }
 
 std::vector<KindWatch> TransformingKinds() {
-  return {{"blowfish", {&ImgBlowfishSwim, &ImgBlowfishBlow}, FirstOf(BlowfishList)},
-          {"walking fan", {&ImgFanWalk, &ImgFanPress, &ImgFanSpin}, FirstOf(WalkingFanList)},
-          {"rock guy", {&ImgRockGuyWalk, &ImgRockGuyJump}, FirstOf(RockGuyList)},
-          {"flameguy", {&ImgFlameguyFloat}, FirstOf(FlameguyList)},
-          {"ickle", {&ImgFlameguyIckle1, &ImgFlameguyIckle2, &ImgFlameguyIckle3}, FirstOf(IckleList)}};
+  return {
+      {"blowfish", {&ImgBlowfishSwim, &ImgBlowfishBlow}, FirstOf(BlowfishList)},
+      {"walking fan", {&ImgFanWalk, &ImgFanPress, &ImgFanSpin}, FirstOf(WalkingFanList)},
+      {"rock guy", {&ImgRockGuyWalk, &ImgRockGuyJump}, FirstOf(RockGuyList)},
+      {"flameguy", {&ImgFlameguyFloat}, FirstOf(FlameguyList)},
+      {"ickle", {&ImgFlameguyIckle1, &ImgFlameguyIckle2, &ImgFlameguyIckle3}, FirstOf(IckleList)}};
 }
 
 class EnemyRoomsTest : public ::testing::Test {
@@ -108,8 +111,8 @@ class EnemyRoomsTest : public ::testing::Test {
   // Every kind drawn at some moment of the first `frames` frames (sampled
   // every `step`), and seen in more than one pose (place, phase or
   // picture).
-  static void ExpectAlive(const std::string& room, const std::string& script, const std::vector<KindWatch>& kinds,
-                          long frames, long step) {
+  static void ExpectAlive(const std::string& room, const std::string& script,
+                          const std::vector<KindWatch>& kinds, long frames, long step) {
     std::map<std::string, std::set<std::tuple<float, float, int, int>>> poses;
     std::set<std::string> drawn;
     for (long budget = step; budget <= frames; budget += step) {
@@ -143,7 +146,8 @@ class EnemyRoomsTest : public ::testing::Test {
   static void ExpectSane(const std::string& room) {
     EnemyList.Walk([&](TEnemy& e) {
       EXPECT_TRUE(std::isfinite(e.x) && std::isfinite(e.y)) << e.info->className << " in " << room;
-      EXPECT_TRUE(std::isfinite(e.speed) && std::isfinite(e.ySpeed)) << e.info->className << " in " << room;
+      EXPECT_TRUE(std::isfinite(e.speed) && std::isfinite(e.ySpeed))
+          << e.info->className << " in " << room;
     });
     EXPECT_LT(IckleList.Size(), 60u) << "the Ickles keep dying";
   }
@@ -154,8 +158,8 @@ class EnemyRoomsTest : public ::testing::Test {
 // has him in front whichever way he faces; he stays clear of the column
 // under the wompth.
 TEST_F(EnemyRoomsTest, EveryWatchingKindIsAliveInItsRoom) {
-  ExpectAlive("enemies_watching.doy", "70 down LEFT\n130 up LEFT\n160 down RIGHT\n220 up RIGHT\n", WatchingKinds(),
-              360, 30);
+  ExpectAlive("enemies_watching.doy", "70 down LEFT\n130 up LEFT\n160 down RIGHT\n220 up RIGHT\n",
+              WatchingKinds(), 360, 30);
 }
 
 TEST_F(EnemyRoomsTest, EveryTransformingKindIsAliveInItsRoom) {

@@ -74,7 +74,9 @@ TEST_F(TransformingTest, ABlowfishPuffsUpNearTheHeroHurtsWhenBigAndShrinksBack) 
   ParticleList.clear();
   EXPECT_LE(FramesUntil([&] { return b->Phase() == BlowfishPhase::BlownUp; }, 200), 60);
   EXPECT_EQ(std::count_if(ParticleList.begin(), ParticleList.end(),
-                          [](const TParticle& p) { return p.image == static_cast<int>(ParticleImage::Bubble); }),
+                          [](const TParticle& p) {
+                            return p.image == static_cast<int>(ParticleImage::Bubble);
+                          }),
             50);
   HeroAt(b->x + 60, b->y + 40);
   Frames(1);
@@ -213,7 +215,8 @@ TEST_F(TransformingTest, AFlameguyDropsAnIckleASecondAndBurstsIntoSevenBeforeFir
   EXPECT_GE(rising, 7) << "the seven fly up";
 }
 
-TEST_F(TransformingTest, EveryDyingIckleFiresTwelveThreeFourFiveAndTheLastHundredFramesAreHarmless) {
+TEST_F(TransformingTest,
+       EveryDyingIckleFiresTwelveThreeFourFiveAndTheLastHundredFramesAreHarmless) {
   Load({}, Box());
   auto listener = Listen(kIckleTarget);
   for (int k = 0; k < 5; ++k) MakeIckle(200.0f + 100 * k, 400, k % 2, 1, 0);

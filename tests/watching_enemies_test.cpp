@@ -56,7 +56,8 @@ TEST_F(WatchingTest, AGhostCreepsWhileUnwatchedFadesWhenFacedAndGigglesBack) {
   Frames(1);
   EXPECT_EQ(g->Phase(), GhostPhase::Unwatched);
   EXPECT_TRUE(Sounding(Sfx::GhostGiggle));
-  EXPECT_LE(FramesUntil([&] { return g->Phase() == GhostPhase::Chasing; }, 100), 70) << "faded back in";
+  EXPECT_LE(FramesUntil([&] { return g->Phase() == GhostPhase::Chasing; }, 100), 70)
+      << "faded back in";
 
   // It cannot be beaten: a dash into it only hurts the hero.
   HeroAt(g->x, g->y + 10);
@@ -199,7 +200,8 @@ TEST_F(WatchingTest, AStarfishKicksAtMostEveryFourSecondsAndOnlyInView) {
   ASSERT_LE(FramesUntil([&] { return s->Phase() == StarfishPhase::Walking; }, 400), 400);
   EXPECT_FLOAT_EQ(s->speed, 2);
   EXPECT_FLOAT_EQ(s->y, 447);
-  EXPECT_GE(FramesUntil([&] { return s->Phase() == StarfishPhase::Kicked; }, 400), 238) << "after landing";
+  EXPECT_GE(FramesUntil([&] { return s->Phase() == StarfishPhase::Kicked; }, 400), 238)
+      << "after landing";
 }
 
 TEST_F(WatchingTest, AKickedStarfishStrikesAWallBackAndHurtsTwo) {
@@ -230,7 +232,8 @@ TEST_F(WatchingTest, AKickedStarfishStrikesAWallBackAndHurtsTwo) {
 TEST_F(WatchingTest, AFallingWompthKillsAtAnyHealthAndOnlyDropsOnAHeroBeneath) {
   Load({"400,200,96,,,,,,,,"}, Floor());
   TWompth* w = Awake(WompthList);
-  for (auto [x, y] : {std::pair{464.0f, 440.0f}, {336.0f, 440.0f}, {420.0f, 199.0f}, {420.0f, 801.0f}}) {
+  for (auto [x, y] :
+       {std::pair{464.0f, 440.0f}, {336.0f, 440.0f}, {420.0f, 199.0f}, {420.0f, 801.0f}}) {
     HeroAt(x, y);
     Frames(1);
     EXPECT_EQ(w->Phase(), WompthPhase::Waiting) << x << "," << y;
@@ -262,7 +265,8 @@ TEST_F(WatchingTest, AWompthLandsOnTheFloorPastAWallRestsAndRisesBackToItsPost) 
   int rest = FramesUntil([&] { return w->Phase() == WompthPhase::Rising; }, 300);
   EXPECT_GE(rest, 119) << "2000 ms on the ground";
   EXPECT_LE(rest, 122);
-  EXPECT_NEAR(FramesUntil([&] { return w->Phase() == WompthPhase::Waiting; }, 300), (447 - 100) / 2, 2);
+  EXPECT_NEAR(FramesUntil([&] { return w->Phase() == WompthPhase::Waiting; }, 300), (447 - 100) / 2,
+              2);
   EXPECT_FLOAT_EQ(w->y, 100);
 }
 

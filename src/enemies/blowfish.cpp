@@ -25,7 +25,7 @@ constexpr float kSwimRiseMin = -0.5f, kSwimRiseMax = 0.5f;
 constexpr float kNoticeDistance = 100;
 constexpr float kPuffSlowing = 0.05f;
 constexpr int kPuffFrameMs = 100;
-constexpr int kBlowFrame = 9;  // puffing, it blows up when its count reaches this
+constexpr int kBlowFrame = 9;   // puffing, it blows up when its count reaches this
 constexpr int kSwimFrames = 8;  // per side of the swimming strip
 constexpr int kSwimFrameMs = 100;
 constexpr int kBubbles = 50;
@@ -49,8 +49,10 @@ constexpr int kLeft = 0, kRight = 1;
 struct SwimProbes {
   BodyRect left, right, top, bottom;
 };
-constexpr SwimProbes kSmall{{-25, -5, -22, 5}, {22, -5, 25, 5}, {-10, -13, 10, -10}, {-10, 10, 10, 13}};
-constexpr SwimProbes kBig{{-75, -20, -70, 20}, {70, -20, 75, 20}, {-30, -55, 30, -50}, {-30, 50, 30, 55}};
+constexpr SwimProbes kSmall{
+    {-25, -5, -22, 5}, {22, -5, 25, 5}, {-10, -13, 10, -10}, {-10, 10, 10, 13}};
+constexpr SwimProbes kBig{
+    {-75, -20, -70, 20}, {70, -20, 75, 20}, {-30, -55, 30, -50}, {-30, 50, 30, 55}};
 
 }  // namespace
 
@@ -75,7 +77,9 @@ void TBlowfish::Enter(BlowfishPhase phase) {
       frame = kBallFirst;
       blownUp.Start(kBlownUpMs);
       break;
-    case BlowfishPhase::Shrinking: frame = kShrinkFirst; break;
+    case BlowfishPhase::Shrinking:
+      frame = kShrinkFirst;
+      break;
   }
   mode = static_cast<int>(phase);
 }
@@ -87,8 +91,10 @@ void TBlowfish::SwimAndBounce() {
   const SwimProbes& p = big ? kBig : kSmall;
   const BodyRect rects[4] = {p.left, p.right, p.top, p.bottom};
   const unsigned hits = ProbeBlocks(x, y, rects, 4);
-  if (direction == kLeft && (hits & 1u)) direction = kRight;
-  else if (direction == kRight && (hits & 2u)) direction = kLeft;
+  if (direction == kLeft && (hits & 1u))
+    direction = kRight;
+  else if (direction == kRight && (hits & 2u))
+    direction = kLeft;
   if ((ySpeed < 0 && (hits & 4u)) || (ySpeed > 0 && (hits & 8u))) ySpeed = -ySpeed;
 }
 
@@ -102,7 +108,8 @@ void TBlowfish::Behave() {
       return;
     case BlowfishPhase::Puffing:
       speed = std::max(0.0f, speed - kPuffSlowing);
-      ySpeed = ySpeed > 0 ? std::max(0.0f, ySpeed - kPuffSlowing) : std::min(0.0f, ySpeed + kPuffSlowing);
+      ySpeed = ySpeed > 0 ? std::max(0.0f, ySpeed - kPuffSlowing)
+                          : std::min(0.0f, ySpeed + kPuffSlowing);
       SwimAndBounce();
       break;
     case BlowfishPhase::BlownUp:
@@ -110,7 +117,9 @@ void TBlowfish::Behave() {
       SwimAndBounce();
       if (blownUp.Passed()) Enter(BlowfishPhase::Shrinking);
       break;
-    case BlowfishPhase::Shrinking: SwimAndBounce(); break;
+    case BlowfishPhase::Shrinking:
+      SwimAndBounce();
+      break;
   }
   MeetHero();
 }
@@ -161,7 +170,8 @@ void TBlowfish::Update() {
 }
 
 const Image* TBlowfish::Strip() const {
-  return Phase() == BlowfishPhase::BlownUp || Phase() == BlowfishPhase::Shrinking ? ImgBlowfishBlow : ImgBlowfishSwim;
+  return Phase() == BlowfishPhase::BlownUp || Phase() == BlowfishPhase::Shrinking ? ImgBlowfishBlow
+                                                                                  : ImgBlowfishSwim;
 }
 
 int TBlowfish::StripFrame() const {
@@ -170,8 +180,8 @@ int TBlowfish::StripFrame() const {
 }
 
 void CreateBlowfish(const ActiveLine& line) {
-  auto b =
-      MakeEnemy<TBlowfish>(EnemyKinds::Blowfish, static_cast<float>(line.x), static_cast<float>(line.y), BlowfishList);
+  auto b = MakeEnemy<TBlowfish>(EnemyKinds::Blowfish, static_cast<float>(line.x),
+                                static_cast<float>(line.y), BlowfishList);
   TakeLineLinks(*b, line);
   b->direction = Rand(kLeft, kRight);
   b->speed = Rnd(kSwimSpeedMin, kSwimSpeedMax);

@@ -42,7 +42,9 @@ constexpr BodyRect kRightWall{22, -50, 27, -20};
 
 }  // namespace
 
-void TFlameguy::OnWake() { drop.Start(kDropMs); }
+void TFlameguy::OnWake() {
+  drop.Start(kDropMs);
+}
 
 void TFlameguy::Behave() {
   x += direction == kRight ? speed : -speed;
@@ -50,10 +52,14 @@ void TFlameguy::Behave() {
   ySpeed = std::min(ySpeed + kSinkGrowth, kMaxSink);
   const BodyRect rects[4] = {kFloor, kHead, kLeftWall, kRightWall};
   const unsigned hits = ProbeBlocks(x, y, rects, 4);
-  if (ySpeed > 0 && (hits & 1u)) ySpeed = -ySpeed;
-  else if (ySpeed < 0 && (hits & 2u)) ySpeed = 0;
-  if (direction == kLeft && (hits & 4u)) direction = kRight;
-  else if (direction == kRight && (hits & 8u)) direction = kLeft;
+  if (ySpeed > 0 && (hits & 1u))
+    ySpeed = -ySpeed;
+  else if (ySpeed < 0 && (hits & 2u))
+    ySpeed = 0;
+  if (direction == kLeft && (hits & 4u))
+    direction = kRight;
+  else if (direction == kRight && (hits & 8u))
+    direction = kLeft;
 
   if (drop.Passed()) {
     drop.Restart();
@@ -78,11 +84,13 @@ void TFlameguy::Update() {
 }
 
 // He glances the way he floats.
-int TFlameguy::StripFrame() const { return direction * kFrames + frame; }
+int TFlameguy::StripFrame() const {
+  return direction * kFrames + frame;
+}
 
 void CreateFlameguy(const ActiveLine& line) {
-  auto f = MakeEnemy<TFlameguy>(EnemyKinds::Flameguy, static_cast<float>(line.x), static_cast<float>(line.y),
-                                FlameguyList);
+  auto f = MakeEnemy<TFlameguy>(EnemyKinds::Flameguy, static_cast<float>(line.x),
+                                static_cast<float>(line.y), FlameguyList);
   TakeLineLinks(*f, line);
   f->direction = Rand(kLeft, kRight);
   f->speed = Rnd(kSpeedMin, kSpeedMax);

@@ -29,19 +29,25 @@ constexpr int kLeft = 0, kRight = 1;
 
 // Whether the hero looks at something at x: looking right (facing 0) he sees
 // what is at or right of him, looking left what is left of him.
-bool HeroFaces(float x) { return Facing == 0 ? x >= P_X : x < P_X; }
+bool HeroFaces(float x) {
+  return Facing == 0 ? x >= P_X : x < P_X;
+}
 
 }  // namespace
 
 void TGhost::Enter(GhostPhase phase) {
   switch (phase) {
-    case GhostPhase::Chasing: frame = 0; break;
+    case GhostPhase::Chasing:
+      frame = 0;
+      break;
     case GhostPhase::Watched:
       // From the chase the fade starts a full step later; from a half fade
       // it carries on where it was.
       if (Phase() == GhostPhase::Chasing) stamp = Millisecs();
       break;
-    case GhostPhase::Unwatched: PlaySfx(Sfx::GhostGiggle, 0); break;
+    case GhostPhase::Unwatched:
+      PlaySfx(Sfx::GhostGiggle, 0);
+      break;
   }
   mode = static_cast<int>(phase);
 }
@@ -83,17 +89,23 @@ void TGhost::Behave() {
 
 void TGhost::Update() {
   if (state != EnemyState::Active) return;
-  if (Phase() == GhostPhase::Watched && frame < kLastFadeFrame && FrameDue(*this, kFadeFrameMs)) ++frame;
+  if (Phase() == GhostPhase::Watched && frame < kLastFadeFrame && FrameDue(*this, kFadeFrameMs))
+    ++frame;
   if (Phase() == GhostPhase::Unwatched && frame > 0 && FrameDue(*this, kFadeFrameMs)) --frame;
 }
 
-const Image* TGhost::Strip() const { return Phase() == GhostPhase::Chasing ? ImgGhostFly : ImgGhostFade; }
+const Image* TGhost::Strip() const {
+  return Phase() == GhostPhase::Chasing ? ImgGhostFly : ImgGhostFade;
+}
 
 // The flying picture holds one frame per side (0 left, 1 right); the fade is
 // the same from either side.
-int TGhost::StripFrame() const { return Phase() == GhostPhase::Chasing ? direction : frame; }
+int TGhost::StripFrame() const {
+  return Phase() == GhostPhase::Chasing ? direction : frame;
+}
 
 void CreateGhost(const ActiveLine& line) {
-  auto g = MakeEnemy<TGhost>(EnemyKinds::Ghost, static_cast<float>(line.x), static_cast<float>(line.y), GhostList);
+  auto g = MakeEnemy<TGhost>(EnemyKinds::Ghost, static_cast<float>(line.x),
+                             static_cast<float>(line.y), GhostList);
   TakeLineLinks(*g, line);
 }

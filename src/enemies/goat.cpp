@@ -69,11 +69,14 @@ void TGoat::Enter(GoatPhase phase) {
 }
 
 bool TGoat::HeroAhead() const {
-  if (P_X < x - kSightAhead || P_X > x + kSightAhead || P_Y < y - kSightAbove || P_Y > y) return false;
+  if (P_X < x - kSightAhead || P_X > x + kSightAhead || P_Y < y - kSightAbove || P_Y > y)
+    return false;
   return direction == kRight ? P_X > x : P_X < x;
 }
 
-bool TGoat::HeroBehind() const { return direction == kRight ? P_X < x : P_X > x; }
+bool TGoat::HeroBehind() const {
+  return direction == kRight ? P_X < x : P_X > x;
+}
 
 void TGoat::Behave() {
   static const WalkerProbes kTurning = GoatProbes(1), kSliding = GoatProbes(0);
@@ -95,7 +98,8 @@ void TGoat::Behave() {
       if (r.onGround && speed <= 0) Enter(GoatPhase::Walking);
       break;
   }
-  if (HeroContact(*this) == Contact::Touched) P_XS = kThrowFactor * (direction == kRight ? speed : -speed);
+  if (HeroContact(*this) == Contact::Touched)
+    P_XS = kThrowFactor * (direction == kRight ? speed : -speed);
 }
 
 void TGoat::Update() {
@@ -120,14 +124,18 @@ void TGoat::Update() {
   }
 }
 
-const Image* TGoat::Strip() const { return Phase() == GoatPhase::Skidding ? ImgGoatSkid : ImgGoatRun; }
+const Image* TGoat::Strip() const {
+  return Phase() == GoatPhase::Skidding ? ImgGoatSkid : ImgGoatRun;
+}
 
 int TGoat::StripFrame() const {
-  return Phase() == GoatPhase::Skidding ? direction * kSkidFrames + frame : direction * kRunFrames + frame;
+  return Phase() == GoatPhase::Skidding ? direction * kSkidFrames + frame
+                                        : direction * kRunFrames + frame;
 }
 
 void CreateGoat(const ActiveLine& line) {
-  auto g = MakeEnemy<TGoat>(EnemyKinds::Goat, static_cast<float>(line.x), static_cast<float>(line.y), GoatList);
+  auto g = MakeEnemy<TGoat>(EnemyKinds::Goat, static_cast<float>(line.x),
+                            static_cast<float>(line.y), GoatList);
   TakeLineLinks(*g, line);
   g->direction = Rand(0, 1);
   g->speed = kWalkSpeed;

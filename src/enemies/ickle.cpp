@@ -32,7 +32,9 @@ Image* const* const kLooks[3] = {&ImgFlameguyIckle1, &ImgFlameguyIckle2, &ImgFla
 
 }  // namespace
 
-bool TIckle::Harmless() const { return life <= kHarmlessLife; }
+bool TIckle::Harmless() const {
+  return life <= kHarmlessLife;
+}
 
 void TIckle::Behave() {
   x += direction == kRight ? speed : -speed;
@@ -41,8 +43,10 @@ void TIckle::Behave() {
   const BodyRect rects[3] = {kFloor, kLeftWall, kRightWall};
   const unsigned hits = ProbeBlocks(x, y, rects, 3);
   if (ySpeed > 0 && (hits & 1u)) ySpeed = -ySpeed;
-  if (direction == kLeft && (hits & 2u)) direction = kRight;
-  else if (direction == kRight && (hits & 4u)) direction = kLeft;
+  if (direction == kLeft && (hits & 2u))
+    direction = kRight;
+  else if (direction == kRight && (hits & 4u))
+    direction = kLeft;
 
   if (!Harmless() && HeroContact(*this) == Contact::Touched) {
     Kill();
@@ -67,7 +71,9 @@ void TIckle::Draw() {
   SetAlpha(1);
 }
 
-const Image* TIckle::Strip() const { return *kLooks[look]; }
+const Image* TIckle::Strip() const {
+  return *kLooks[look];
+}
 
 TIckle& MakeIckle(float x, float y, int direction, float speed, float ySpeed) {
   auto e = MakeEnemy<TIckle>(EnemyKinds::Ickle, x, y, IckleList);

@@ -9,8 +9,8 @@ enum class IckleState { Asleep = 0, Burning = 1 };
 
 class TIckle : public TEnemy {
  public:
-  int life = 0;   // frames left
-  int look = 0;   // which of the three flame pictures, 0 to 2
+  int life = 0;  // frames left
+  int look = 0;  // which of the three flame pictures, 0 to 2
   bool Harmless() const;
   void Behave() override;
   void Update() override;

@@ -80,7 +80,8 @@ void TKnight::Enter(KnightPhase phase) {
 
 bool TKnight::HeroInReach() const {
   if (!(y - kReachAbove < P_Y && P_Y < y + kReachBelow)) return false;
-  return direction == kLeft ? (x - kReachAhead < P_X && P_X < x) : (x < P_X && P_X < x + kReachAhead);
+  return direction == kLeft ? (x - kReachAhead < P_X && P_X < x)
+                            : (x < P_X && P_X < x + kReachAhead);
 }
 
 void TKnight::Behave() {
@@ -93,7 +94,8 @@ void TKnight::Behave() {
 
 void TKnight::MeetHero() {
   if (PlayerState >= 2) return;
-  if (Phase() == KnightPhase::Trotting && DashFlag && BodyTouchesHero(*this, kInnerBody) && FootOnTop(*this, kTop)) {
+  if (Phase() == KnightPhase::Trotting && DashFlag && BodyTouchesHero(*this, kInnerBody) &&
+      FootOnTop(*this, kTop)) {
     EnemyDefeat quiet = info->defeat;
     quiet.sound = -1;
     DefeatEnemy(*this, quiet);
@@ -120,12 +122,17 @@ void TKnight::Update() {
 }
 
 // Standing is the first picture of getting up.
-const Image* TKnight::Strip() const { return Phase() == KnightPhase::Trotting ? ImgKnightTrot : ImgKnightGetup; }
+const Image* TKnight::Strip() const {
+  return Phase() == KnightPhase::Trotting ? ImgKnightTrot : ImgKnightGetup;
+}
 
-int TKnight::StripFrame() const { return direction * kStripSide + frame; }
+int TKnight::StripFrame() const {
+  return direction * kStripSide + frame;
+}
 
 void CreateKnight(const ActiveLine& line) {
-  auto k = MakeEnemy<TKnight>(EnemyKinds::Knight, static_cast<float>(line.x), static_cast<float>(line.y), KnightList);
+  auto k = MakeEnemy<TKnight>(EnemyKinds::Knight, static_cast<float>(line.x),
+                              static_cast<float>(line.y), KnightList);
   TakeLineLinks(*k, line);
   k->direction = Rand(0, 1);
   k->mode = static_cast<int>(KnightPhase::Standing);

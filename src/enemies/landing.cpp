@@ -17,8 +17,8 @@ const TCollisionBlock* LandingBlock(float x, float y, float prevY, const BodyRec
   for (const TCollisionBlock& block : CollisionBlocks) {
     float bx = static_cast<float>(block.x), by = static_cast<float>(block.y);
     if (by < prevY || (best && block.y >= best->y)) continue;
-    if (!BoxesOverlap(x + feet.left, y + feet.top, x + feet.right, y + feet.bottom, bx, by, bx + kTileSize,
-                      by + kTileSize))
+    if (!BoxesOverlap(x + feet.left, y + feet.top, x + feet.right, y + feet.bottom, bx, by,
+                      bx + kTileSize, by + kTileSize))
       continue;
     if (!Covered(block)) best = &block;
   }

@@ -1,9 +1,9 @@
 #include "enemies/rock_guy.h"
 
-#include "entities/screen_shake.h"
 #include "enemies/frame_due.h"
 #include "enemies/top_dash.h"
 #include "enemies/walking_core.h"
+#include "entities/screen_shake.h"
 #include "present/state_dump.h"
 #include "world/assets.h"
 #include "world/level_lists.h"
@@ -50,7 +50,8 @@ WalkerProbes RockGuyProbes() {
 }
 
 RockGuyPhase StartingPhase(int field) {
-  return field == static_cast<int>(RockGuyPhase::Jumping) || field == static_cast<int>(RockGuyPhase::Landed)
+  return field == static_cast<int>(RockGuyPhase::Jumping) ||
+                 field == static_cast<int>(RockGuyPhase::Landed)
              ? static_cast<RockGuyPhase>(field)
              : RockGuyPhase::Walking;
 }
@@ -122,7 +123,8 @@ void TRockGuy::Update() {
   if (state != EnemyState::Active) return;
   switch (Phase()) {
     case RockGuyPhase::Walking:
-      if (speed > 0 && FrameDue(*this, kWalkMsAtSpeedOne / speed)) frame = (frame + 1) % kWalkFrames;
+      if (speed > 0 && FrameDue(*this, kWalkMsAtSpeedOne / speed))
+        frame = (frame + 1) % kWalkFrames;
       break;
     case RockGuyPhase::Jumping:
       if (frame < kLastAirFrame && FrameDue(*this, kLeapFrameMs)) ++frame;
@@ -138,12 +140,13 @@ const Image* TRockGuy::Strip() const {
 }
 
 int TRockGuy::StripFrame() const {
-  return Phase() == RockGuyPhase::Walking ? direction * kWalkFrames + frame : direction * kLeapFrames + frame;
+  return Phase() == RockGuyPhase::Walking ? direction * kWalkFrames + frame
+                                          : direction * kLeapFrames + frame;
 }
 
 void CreateRockGuy(const ActiveLine& line) {
-  auto g =
-      MakeEnemy<TRockGuy>(EnemyKinds::RockGuy, static_cast<float>(line.x), static_cast<float>(line.y), RockGuyList);
+  auto g = MakeEnemy<TRockGuy>(EnemyKinds::RockGuy, static_cast<float>(line.x),
+                               static_cast<float>(line.y), RockGuyList);
   TakeLineLinks(*g, line);
   g->direction = Rand(0, 1);
   g->speed = Rnd(kWalkSpeedMin, kWalkSpeedMax);

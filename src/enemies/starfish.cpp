@@ -45,7 +45,9 @@ constexpr int kSpinFrameMs = 50;
 constexpr int kSpinFrames = 8;
 constexpr int kLeft = 0, kRight = 1;
 
-int TowardsHero(float x) { return P_X > x ? kRight : kLeft; }
+int TowardsHero(float x) {
+  return P_X > x ? kRight : kLeft;
+}
 
 }  // namespace
 
@@ -111,8 +113,10 @@ void TStarfish::Behave() {
   switch (Phase()) {
     case StarfishPhase::Walking:
       if (onGround) ySpeed = 0;
-      if (direction == kLeft && leftWall) direction = kRight;
-      else if (direction == kRight && rightWall) direction = kLeft;
+      if (direction == kLeft && leftWall)
+        direction = kRight;
+      else if (direction == kRight && rightWall)
+        direction = kLeft;
       if (onGround && rest.Passed() && OnScreen(x, y, 0, 0)) Enter(StarfishPhase::Kicked);
       break;
     case StarfishPhase::Kicked:
@@ -129,14 +133,16 @@ void TStarfish::Behave() {
 
   EnemyTouch touch = info->touch;
   if (Phase() == StarfishPhase::Kicked) touch.damage = kKickedDamage;
-  if (HeroContact(*this, info->body, touch) == Contact::Touched) P_XS = P_X < x ? -kPushSpeed : kPushSpeed;
+  if (HeroContact(*this, info->body, touch) == Contact::Touched)
+    P_XS = P_X < x ? -kPushSpeed : kPushSpeed;
 }
 
 void TStarfish::Update() {
   if (state != EnemyState::Active) return;
   switch (Phase()) {
     case StarfishPhase::Walking:
-      if (speed > 0 && FrameDue(*this, kWalkMsAtSpeedOne / speed)) frame = (frame + 1) % kWalkFrames;
+      if (speed > 0 && FrameDue(*this, kWalkMsAtSpeedOne / speed))
+        frame = (frame + 1) % kWalkFrames;
       break;
     case StarfishPhase::Kicked:
       if (FrameDue(*this, kKickFrameMs)) frame = (frame + 1) % kKickFrames;
@@ -149,25 +155,31 @@ void TStarfish::Update() {
 
 const Image* TStarfish::Strip() const {
   switch (Phase()) {
-    case StarfishPhase::Kicked: return ImgStarfishKick;
-    case StarfishPhase::Spinning: return ImgStarfishSpin;
-    case StarfishPhase::Walking: break;
+    case StarfishPhase::Kicked:
+      return ImgStarfishKick;
+    case StarfishPhase::Spinning:
+      return ImgStarfishSpin;
+    case StarfishPhase::Walking:
+      break;
   }
   return ImgStarfishWalk;
 }
 
 int TStarfish::StripFrame() const {
   switch (Phase()) {
-    case StarfishPhase::Kicked: return direction * kKickFrames + frame;
-    case StarfishPhase::Spinning: return frame;
-    case StarfishPhase::Walking: break;
+    case StarfishPhase::Kicked:
+      return direction * kKickFrames + frame;
+    case StarfishPhase::Spinning:
+      return frame;
+    case StarfishPhase::Walking:
+      break;
   }
   return direction * kWalkFrames + frame;
 }
 
 void CreateStarfish(const ActiveLine& line) {
-  auto s =
-      MakeEnemy<TStarfish>(EnemyKinds::Starfish, static_cast<float>(line.x), static_cast<float>(line.y), StarfishList);
+  auto s = MakeEnemy<TStarfish>(EnemyKinds::Starfish, static_cast<float>(line.x),
+                                static_cast<float>(line.y), StarfishList);
   TakeLineLinks(*s, line);
   s->direction = Rand(0, 1);
   s->speed = kWakeSpeed;

@@ -4,8 +4,8 @@
 #include "world/tile_map.h"
 
 bool FootOnTop(const TEnemy& e, const BodyRect& top) {
-  return BoxesOverlap(e.x + top.left, e.y + top.top, e.x + top.right, e.y + top.bottom, FootProbe.left,
-                      FootProbe.top, FootProbe.right, FootProbe.bottom) != 0;
+  return BoxesOverlap(e.x + top.left, e.y + top.top, e.x + top.right, e.y + top.bottom,
+                      FootProbe.left, FootProbe.top, FootProbe.right, FootProbe.bottom) != 0;
 }
 
 Contact HeroContactFromAbove(TEnemy& e, const BodyRect& top) {

@@ -36,7 +36,8 @@ WalkerProbes FanProbes() {
 }
 
 FanPhase StartingPhase(int field) {
-  return field == static_cast<int>(FanPhase::Pressing) || field == static_cast<int>(FanPhase::Spinning)
+  return field == static_cast<int>(FanPhase::Pressing) ||
+                 field == static_cast<int>(FanPhase::Spinning)
              ? static_cast<FanPhase>(field)
              : FanPhase::Walking;
 }
@@ -80,7 +81,8 @@ void TWalkingFan::Update() {
   if (state != EnemyState::Active) return;
   switch (Phase()) {
     case FanPhase::Walking:
-      if (speed > 0 && FrameDue(*this, kWalkMsAtSpeedOne / speed)) frame = (frame + 1) % kWalkFrames;
+      if (speed > 0 && FrameDue(*this, kWalkMsAtSpeedOne / speed))
+        frame = (frame + 1) % kWalkFrames;
       break;
     case FanPhase::Pressing:
       if (FrameDue(*this, kPressStepMs) && ++frame >= kPressSteps) Enter(FanPhase::Spinning);
@@ -93,25 +95,31 @@ void TWalkingFan::Update() {
 
 const Image* TWalkingFan::Strip() const {
   switch (Phase()) {
-    case FanPhase::Pressing: return ImgFanPress;
-    case FanPhase::Spinning: return ImgFanSpin;
-    case FanPhase::Walking: break;
+    case FanPhase::Pressing:
+      return ImgFanPress;
+    case FanPhase::Spinning:
+      return ImgFanSpin;
+    case FanPhase::Walking:
+      break;
   }
   return ImgFanWalk;
 }
 
 int TWalkingFan::StripFrame() const {
   switch (Phase()) {
-    case FanPhase::Pressing: return direction * kPressSteps + frame;
-    case FanPhase::Spinning: return frame;
-    case FanPhase::Walking: break;
+    case FanPhase::Pressing:
+      return direction * kPressSteps + frame;
+    case FanPhase::Spinning:
+      return frame;
+    case FanPhase::Walking:
+      break;
   }
   return direction * kWalkFrames + frame;
 }
 
 void CreateWalkingFan(const ActiveLine& line) {
-  auto f = MakeEnemy<TWalkingFan>(EnemyKinds::WalkingFan, static_cast<float>(line.x), static_cast<float>(line.y),
-                                  WalkingFanList);
+  auto f = MakeEnemy<TWalkingFan>(EnemyKinds::WalkingFan, static_cast<float>(line.x),
+                                  static_cast<float>(line.y), WalkingFanList);
   TakeLineLinks(*f, line);
   f->direction = Rand(0, 1);
   f->Enter(StartingPhase(line.Int("mode")));

@@ -1,9 +1,9 @@
 #include "enemies/wompth.h"
 
-#include "entities/screen_shake.h"
 #include "enemies/frame_due.h"
 #include "enemies/landing.h"
 #include "enemies/walking_core.h"
+#include "entities/screen_shake.h"
 #include "present/state_dump.h"
 #include "world/assets.h"
 #include "world/level_lists.h"
@@ -41,7 +41,9 @@ constexpr int kFallFrames = 6;
 void TWompth::Enter(WompthPhase phase) {
   switch (phase) {
     case WompthPhase::Waiting:
-    case WompthPhase::Rising: frame = 0; break;
+    case WompthPhase::Rising:
+      frame = 0;
+      break;
     case WompthPhase::Dropping:
       ySpeed = kDropSpeed;
       frame = 0;
@@ -95,13 +97,17 @@ void TWompth::Behave() {
 void TWompth::Update() {
   if (state != EnemyState::Active) return;
   const bool falling = Phase() == WompthPhase::Dropping;
-  if (FrameDue(*this, falling ? kFallFrameMs : kLookFrameMs)) frame = (frame + 1) % (falling ? kFallFrames : kLookFrames);
+  if (FrameDue(*this, falling ? kFallFrameMs : kLookFrameMs))
+    frame = (frame + 1) % (falling ? kFallFrames : kLookFrames);
 }
 
-const Image* TWompth::Strip() const { return Phase() == WompthPhase::Dropping ? ImgWompthFall : ImgWompthLook; }
+const Image* TWompth::Strip() const {
+  return Phase() == WompthPhase::Dropping ? ImgWompthFall : ImgWompthLook;
+}
 
 void CreateWompth(const ActiveLine& line) {
-  auto w = MakeEnemy<TWompth>(EnemyKinds::Wompth, static_cast<float>(line.x), static_cast<float>(line.y), WompthList);
+  auto w = MakeEnemy<TWompth>(EnemyKinds::Wompth, static_cast<float>(line.x),
+                              static_cast<float>(line.y), WompthList);
   TakeLineLinks(*w, line);
   w->homeY = line.y;
 }

@@ -72,7 +72,8 @@ class EnemyRoom : public ::testing::Test {
 
   // A level of `blocks` and enemy lines, the view at the origin, the hero
   // healthy, far away and facing right.
-  void Load(const std::vector<std::string>& enemies, const std::vector<Block>& blocks = {}, int area = 0) {
+  void Load(const std::vector<std::string>& enemies, const std::vector<Block>& blocks = {},
+            int area = 0) {
     std::vector<std::string> lines = {"100,100,120,,,,,,,,"};
     lines.insert(lines.end(), enemies.begin(), enemies.end());
     WriteLevel(dir_, "room.doy", LevelText(area, blocks, lines));
