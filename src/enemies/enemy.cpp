@@ -62,8 +62,17 @@ const Image* TEnemy::Strip() const {
   return info && info->strip ? *info->strip : nullptr;
 }
 
-// Most kinds stand on their anchor, which sits at the middle of their feet.
+// The picture shown now, placed around its handle (the anchor): a kind that
+// swells, rears or floats at its middle is culled by what it really covers.
+// Without a picture, the kind stands on its anchor at the middle of its feet.
 void TEnemy::ViewBox(float* left, float* top, float* bw, float* bh) const {
+  if (const Image* picture = Strip()) {
+    *left = x - picture->handleX;
+    *top = y - picture->handleY;
+    *bw = static_cast<float>(picture->width);
+    *bh = static_cast<float>(picture->height);
+    return;
+  }
   *left = x - w / 2.0f;
   *top = y - h;
   *bw = static_cast<float>(w);
@@ -101,8 +110,9 @@ bool BodyTouchesHero(const TEnemy& e, const BodyRect& body) {
                       BodyBox.top, BodyBox.right, BodyBox.bottom) != 0;
 }
 
-void DefeatEnemy(TEnemy& e) {
-  const EnemyDefeat& d = e.info->defeat;
+void DefeatEnemy(TEnemy& e) { DefeatEnemy(e, e.info->defeat); }
+
+void DefeatEnemy(TEnemy& e, const EnemyDefeat& d) {
   DashFlag = 0;
   ThrowBurst(d.burst, d.burstCount, d.burstSize, e.x, e.y - d.burstAbove);
   e.state = EnemyState::Falling;
@@ -118,6 +128,10 @@ Contact HeroContact(TEnemy& e) {
 }
 
 Contact HeroContact(TEnemy& e, const BodyRect& body) {
+  return e.info ? HeroContact(e, body, e.info->touch) : Contact::None;
+}
+
+Contact HeroContact(TEnemy& e, const BodyRect& body, const EnemyTouch& t) {
   if (!e.info || !e.info->hasBody || PlayerState >= 2) return Contact::None;
   if (!BodyTouchesHero(e, body)) return Contact::None;
   if (DashFlag && e.info->defeat.possible) {
@@ -125,7 +139,6 @@ Contact HeroContact(TEnemy& e, const BodyRect& body) {
     return Contact::Defeated;
   }
   if (PlayerState != 0) return Contact::None;
-  const EnemyTouch& t = e.info->touch;
   P_YS = t.heroYSpeed;
   if (t.sound >= 0) PlaySfx(t.sound, t.soundVaries ? 1 : 0);
   if (t.damage > 0) HurtPlayer(t.damage);

@@ -92,12 +92,17 @@ enum class Contact { None, Defeated, Touched };
 // defaults to the row's; kinds whose body changes pass their own.
 Contact HeroContact(TEnemy& e);
 Contact HeroContact(TEnemy& e, const BodyRect& body);
+// The same with a touch of the kind's own, for kinds whose touch changes with
+// their phase (a kicked-off starfish hurts more, a wompth hits as it falls).
+Contact HeroContact(TEnemy& e, const BodyRect& body, const EnemyTouch& touch);
 // The overlap alone (no effects), for kinds with phases of their own.
 bool BodyTouchesHero(const TEnemy& e, const BodyRect& body);
 
 // The defeat's standard effects (burst, score, sound, state 2, the hero's
 // bounce), for kinds that decide on a defeat by rules of their own.
 void DefeatEnemy(TEnemy& e);
+// The same with a defeat of the kind's own (a knight stamped on makes no sound).
+void DefeatEnemy(TEnemy& e, const EnemyDefeat& defeat);
 
 // The death fall: the y speed grows by `gravity`, the enemy drops, and once
 // it has passed the bottom of the view by its margin it is killed.

@@ -61,6 +61,17 @@
     F(4, "number") F(5, "box_x") F(6, "box_y") F(8, "target") F(9, "link") BOINGLE_KIND_SIZE(F)) \
   X(143, "secret", CreateSecretBox, BOINGLE_KIND_SIZE(F))                                    \
   /* Enemies (the catalogue in src/enemies/enemy_catalogue.cpp). */                          \
+  /* Enemies that watch and charge, change shape and burn. */                                \
+  X(67, "ghost", CreateGhost, BOINGLE_KIND_LINKS(F))                                         \
+  X(74, "blowfish", CreateBlowfish, BOINGLE_KIND_LINKS(F))                                   \
+  X(76, "starfish", CreateStarfish, BOINGLE_KIND_LINKS(F))                                   \
+  X(77, "goat", CreateGoat, BOINGLE_KIND_LINKS(F))                                           \
+  X(83, "rockguy", CreateRockGuy, BOINGLE_KIND_MODE(F))                                      \
+  X(85, "flameguy", CreateFlameguy, F(4, "hidden") F(5, "link") F(8, "target"))              \
+  X(86, "knight", CreateKnight, BOINGLE_KIND_LINKS(F))                                       \
+  X(96, "wompth", CreateWompth, BOINGLE_KIND_LINKS(F))                                       \
+  X(103, "walking_fan", CreateWalkingFan, BOINGLE_KIND_MODE(F))                              \
+  /* Walkers. */                                                                             \
   X(62, "bear", CreateBear, BOINGLE_KIND_MODE(F))                                            \
   X(68, "sheet", CreateSheet, BOINGLE_KIND_MODE(F))                                          \
   X(69, "zombie", CreateZombie, BOINGLE_KIND_MODE(F))                                        \
