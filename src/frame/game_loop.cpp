@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <iostream>
 
@@ -19,6 +20,7 @@
 #include "frame/screens.h"
 #include "world/settings.h"
 #include "present/present.h"
+#include "present/state_dump.h"
 
 extern char** environ;
 
@@ -41,6 +43,54 @@ constexpr LevelRow kLevels[] = {
 };
 
 bool InTable(int row) { return row >= 0 && row <= 50; }
+
+// How the last level that ended went, kept past its reset so a run can be
+// checked from outside (the --state dump's "LastLevel").
+struct LastLevelOutcome {
+  std::string file;
+  int exit = 0;
+  int statues[3] = {0, 0, 0};
+  int secret = 0;
+  int ms = 0;
+};
+LastLevelOutcome g_lastLevel;
+bool g_anyLevelEnded = false;
+
+void RememberLastLevel(const std::string& file, int ms) {
+  g_lastLevel.file = file;
+  g_lastLevel.exit = LevelExitCode;
+  for (int k = 0; k < 3; ++k) g_lastLevel.statues[k] = StatuesFound[k];
+  g_lastLevel.secret = LevelSecretFound();
+  g_lastLevel.ms = ms;
+  g_anyLevelEnded = true;
+}
+
+std::string JsonText(const std::string& text) {
+  std::string out = "\"";
+  for (unsigned char c : text) {
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += static_cast<char>(c);
+    } else if (c < 0x20 || c >= 0x7f) {
+      char buf[8];
+      std::snprintf(buf, sizeof buf, "\\u%04x", c);
+      out += buf;
+    } else {
+      out += static_cast<char>(c);
+    }
+  }
+  return out + "\"";
+}
+
+std::string LastLevelJson() {
+  if (!g_anyLevelEnded) return "null";
+  const LastLevelOutcome& l = g_lastLevel;
+  return "{\"file\": " + JsonText(l.file) + ", \"exit\": " + std::to_string(l.exit) + ", \"statues\": [" +
+         std::to_string(l.statues[0]) + ", " + std::to_string(l.statues[1]) + ", " + std::to_string(l.statues[2]) +
+         "], \"secret\": " + std::to_string(l.secret) + ", \"ms\": " + std::to_string(l.ms) + "}";
+}
+
+BOINGLE_STATE_JSON(LastLevel, LastLevelJson());
 
 // The volume the game returns to (not a faded one) goes into the file.
 void KeepSettings() {
@@ -111,6 +161,7 @@ void PlayLevel(int levelId) {
     file = LevelFileFor(levelId);
   }
   GameState = StateAfterLevel(levelId);
+  int startMs = Millisecs();
   if (LoadLevel(file)) {
     RunLevelFrames();
   } else {
@@ -141,6 +192,7 @@ void PlayLevel(int levelId) {
     if (Lives <= 0) GameState = GameStateId::GameOver;
   }
   if (LevelExitCode == ExitCode::Warp) recordOutcome(false);
+  RememberLastLevel(file, Millisecs() - startMs);
   ResetLevel();
   if (levelId == LevelIds::CommandLine) {
     // The program ends here, not in the game loop: keep what the player set
