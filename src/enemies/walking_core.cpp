@@ -60,8 +60,9 @@ WalkResult WalkStep(TEnemy& e, const WalkerProbes& p) {
   e.ySpeed += p.gravity;
   if (e.ySpeed > p.maxFall) e.ySpeed = p.maxFall;
 
-  // The ledge and gap probes matter only to the modes that look ahead.
-  const bool looksAhead = e.mode == 1 || e.mode == 2;
+  // The ledge and gap probes matter only to the rules that look ahead.
+  const int rule = p.ledgeRule == WalkerProbes::kLedgeRuleOfMode ? e.mode : p.ledgeRule;
+  const bool looksAhead = rule == 1 || rule == 2;
   const BodyRect rects[kProbeCount] = {p.ground,   p.sunk,      p.leftWall, p.rightWall,
                                        p.nearLeft, p.nearRight, p.farLeft,  p.farRight};
   unsigned hits = ProbeBlocks(e.x, e.y, rects, looksAhead ? kProbeCount : kNearLeft);
@@ -73,11 +74,11 @@ WalkResult WalkStep(TEnemy& e, const WalkerProbes& p) {
     e.hopping = false;
   }
   if (hit(kSunk)) e.y -= 1;
-  if (e.mode == 1 && onGround) {
+  if (rule == 1 && onGround) {
     if (e.direction == kRight && !hit(kNearRight)) e.direction = kLeft;
     if (e.direction == kLeft && !hit(kNearLeft)) e.direction = kRight;
   }
-  if (e.mode == 2 && onGround) {
+  if (rule == 2 && onGround) {
     if ((e.direction == kRight && hit(kFarRight) && !hit(kNearRight)) ||
         (e.direction == kLeft && hit(kFarLeft) && !hit(kNearLeft))) {
       e.ySpeed = p.hopSpeed;

@@ -30,6 +30,10 @@ struct WalkerProbes {
   float maxFall = 3;
   float hopSpeed = -2;
   float hopCarry = 1.3f;  // the least speed along x while a hop lasts
+  // The ledge rule (0, 1 or 2, as `mode` gives it to walkers); kinds that
+  // use `mode` as their phase fix their rule here.
+  static constexpr int kLedgeRuleOfMode = -1;
+  int ledgeRule = kLedgeRuleOfMode;
 };
 
 // What the last step's probes found.

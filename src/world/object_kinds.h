@@ -65,7 +65,15 @@
   X(68, "sheet", CreateSheet, BOINGLE_KIND_MODE(F))                                          \
   X(69, "zombie", CreateZombie, BOINGLE_KIND_MODE(F))                                        \
   X(70, "crab", CreateCrab, BOINGLE_KIND_MODE(F))                                            \
-  X(94, "mummy", CreateMummy, BOINGLE_KIND_MODE(F))
+  X(94, "mummy", CreateMummy, BOINGLE_KIND_MODE(F))                                          \
+  /* Enemies that fly, dig, throw and cast. */                                               \
+  X(60, "bee_hive", CreateBeeHive,                                                           \
+    BOINGLE_KIND_LINKS(F) F(5, "release") F(6, "interval") F(7, "bees"))                     \
+  X(61, "bee", CreateBee, BOINGLE_KIND_LINKS(F))                                             \
+  X(63, "mole", CreateMole, BOINGLE_KIND_LINKS(F))                                           \
+  X(72, "bucket", CreateBucket, BOINGLE_KIND_LINKS(F) F(5, "stand"))                         \
+  X(87, "wizard", CreateWizard, BOINGLE_KIND_MODE(F))                                        \
+  X(88, "bat", CreateBat, BOINGLE_KIND_LINKS(F))
 
 // The rows as data, for the forge and for reading fields by name.
 struct KindField {
