@@ -2,12 +2,14 @@
 // (with the spades and shots they make) on a real level's collision blocks,
 // every one probing the whole block list each frame.
 // Run from build/game/:  ../bench/bench_enemy_pass [level] [per kind] [frames]
+#include "enemies/enemy_pass.h"
+
 #include <chrono>
 #include <cstdio>
 #include <string>
 
 #include "enemies/enemy.h"
-#include "enemies/enemy_pass.h"
+#include "present/present.h"
 #include "world/assets.h"
 #include "world/camera.h"
 #include "world/level_loader.h"
@@ -15,7 +17,6 @@
 #include "world/player_state.h"
 #include "world/settings.h"
 #include "world/tile_map.h"
-#include "present/present.h"
 
 namespace {
 
@@ -51,11 +52,11 @@ int main(int argc, char** argv) {
   UpdateProbes();
   for (int k = 0; k < perKind; ++k) {
     int x = 40 + k * 720 / perKind;
-    Place(88, x, static_cast<int>(CameraY) + 100, "");    // bat
-    Place(63, x, static_cast<int>(CameraY) + 200, "");    // mole
-    Place(72, x, static_cast<int>(CameraY) + 150, "0");   // bucket
-    Place(87, x, static_cast<int>(CameraY) + 250, "1");   // wizard
-    Place(61, x, static_cast<int>(CameraY) + 50, "");     // bee
+    Place(88, x, static_cast<int>(CameraY) + 100, "");   // bat
+    Place(63, x, static_cast<int>(CameraY) + 200, "");   // mole
+    Place(72, x, static_cast<int>(CameraY) + 150, "0");  // bucket
+    Place(87, x, static_cast<int>(CameraY) + 250, "1");  // wizard
+    Place(61, x, static_cast<int>(CameraY) + 50, "");    // bee
   }
   PlayerState = 1;  // untouchable: the crowd keeps bumping into him
   size_t most = 0;
@@ -67,7 +68,9 @@ int main(int argc, char** argv) {
     Flip(1);
     if (EnemyList.Size() > most) most = EnemyList.Size();
   }
-  std::printf("%s: %zu collision blocks, up to %zu enemies: %.1f us per enemy pass (%.2f%% of a 60 Hz frame)\n",
-              level.c_str(), CollisionBlocks.size(), most, secs * 1e6 / frames, secs * 100 / frames * 60);
+  std::printf(
+      "%s: %zu collision blocks, up to %zu enemies: %.1f us per enemy pass (%.2f%% of a 60 Hz "
+      "frame)\n",
+      level.c_str(), CollisionBlocks.size(), most, secs * 1e6 / frames, secs * 100 / frames * 60);
   return 0;
 }

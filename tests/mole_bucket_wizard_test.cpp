@@ -127,7 +127,8 @@ TEST_F(BucketTest, AStandingBucketTurnsToTheHeroAndFirstThrowsAtTwoSeconds) {
   Frames(FramesFor(2000) - 2);
   EXPECT_EQ(bucket->mode, static_cast<int>(BucketMode::Moving)) << "too early";
   EXPECT_EQ(bucket->direction, 1);
-  int more = FramesUntil([&] { return bucket->mode == static_cast<int>(BucketMode::Throwing); }, 10);
+  int more =
+      FramesUntil([&] { return bucket->mode == static_cast<int>(BucketMode::Throwing); }, 10);
   EXPECT_LE(more, 5);
   EXPECT_TRUE(Playing(Sfx::BucketThrow));
 

@@ -134,10 +134,18 @@ void TBat::Update() {
   if (state != EnemyState::Active) return;
   int period = 0, frames = kFlyFrames;
   switch (Phase()) {
-    case BatPhase::Hanging: period = kHangMs, frames = kHangFrames; break;
-    case BatPhase::Dropping: direction = P_X >= x ? kRight : kLeft; return;
-    case BatPhase::Fluttering: period = kFlutterFrameMs; break;
-    case BatPhase::Returning: period = kReturnFrameMs; break;
+    case BatPhase::Hanging:
+      period = kHangMs, frames = kHangFrames;
+      break;
+    case BatPhase::Dropping:
+      direction = P_X >= x ? kRight : kLeft;
+      return;
+    case BatPhase::Fluttering:
+      period = kFlutterFrameMs;
+      break;
+    case BatPhase::Returning:
+      period = kReturnFrameMs;
+      break;
   }
   int now = Millisecs();
   if (!MsPassed(stamp, period, now)) return;
@@ -145,9 +153,13 @@ void TBat::Update() {
   frame = (frame + 1) % frames;
 }
 
-const Image* TBat::Strip() const { return Phase() == BatPhase::Hanging ? ImgBatHang : ImgBatFly; }
+const Image* TBat::Strip() const {
+  return Phase() == BatPhase::Hanging ? ImgBatHang : ImgBatFly;
+}
 
-int TBat::StripFrame() const { return Phase() == BatPhase::Hanging ? frame : direction * kFlyFrames + frame; }
+int TBat::StripFrame() const {
+  return Phase() == BatPhase::Hanging ? frame : direction * kFlyFrames + frame;
+}
 
 void TBat::ViewBox(float* left, float* top, float* bw, float* bh) const {
   if (Phase() == BatPhase::Hanging) {
@@ -164,6 +176,7 @@ void TBat::ViewBox(float* left, float* top, float* bw, float* bh) const {
 }
 
 void CreateBat(const ActiveLine& line) {
-  auto bat = MakeEnemy<TBat>(EnemyKinds::Bat, static_cast<float>(line.x), static_cast<float>(line.y), BatList);
+  auto bat = MakeEnemy<TBat>(EnemyKinds::Bat, static_cast<float>(line.x),
+                             static_cast<float>(line.y), BatList);
   TakeLineLinks(*bat, line);
 }

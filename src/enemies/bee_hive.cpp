@@ -18,8 +18,8 @@ namespace {
 constexpr float kEndlessReach = 100;
 
 bool NearView(float x, float y) {
-  return CameraX - kEndlessReach <= x && x < CameraX + kViewWidth + kEndlessReach && CameraY - kEndlessReach <= y &&
-         y < CameraY + kViewHeight + kEndlessReach;
+  return CameraX - kEndlessReach <= x && x < CameraX + kViewWidth + kEndlessReach &&
+         CameraY - kEndlessReach <= y && y < CameraY + kViewHeight + kEndlessReach;
 }
 
 }  // namespace
@@ -27,7 +27,8 @@ bool NearView(float x, float y) {
 void TBeeHive::ReleaseBee() {
   lastRelease = Millisecs();
   if (release == 0)
-    MakeBee(static_cast<float>(static_cast<int>(x)), static_cast<float>(static_cast<int>(y)), kReleasedBeeTarget);
+    MakeBee(static_cast<float>(static_cast<int>(x)), static_cast<float>(static_cast<int>(y)),
+            kReleasedBeeTarget);
 }
 
 void TBeeHive::Behave() {
@@ -53,8 +54,8 @@ void TBeeHive::Draw() {
 }
 
 void CreateBeeHive(const ActiveLine& line) {
-  auto hive =
-      MakeEnemy<TBeeHive>(EnemyKinds::BeeHive, static_cast<float>(line.x), static_cast<float>(line.y), BeeHiveList);
+  auto hive = MakeEnemy<TBeeHive>(EnemyKinds::BeeHive, static_cast<float>(line.x),
+                                  static_cast<float>(line.y), BeeHiveList);
   TakeLineLinks(*hive, line);
   hive->release = line.Int("release");
   hive->interval = line.Int("interval");

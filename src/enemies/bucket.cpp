@@ -37,11 +37,15 @@ enum Probe { kGround, kLeftWall, kRightWall, kProbeCount };
 
 constexpr int kLeft = 0, kRight = 1;
 
-int TowardsHero(float x) { return P_X >= x ? kRight : kLeft; }
+int TowardsHero(float x) {
+  return P_X >= x ? kRight : kLeft;
+}
 
 }  // namespace
 
-bool TBucket::FacesHero() const { return direction == TowardsHero(x); }
+bool TBucket::FacesHero() const {
+  return direction == TowardsHero(x);
+}
 
 void TBucket::Enter(BucketMode m) {
   mode = static_cast<int>(m);
@@ -85,8 +89,10 @@ void TBucket::Behave() {
       ySpeed = 0;
     }
   }
-  if (direction == kLeft && (hits & (1u << kLeftWall))) direction = kRight;
-  else if (direction == kRight && (hits & (1u << kRightWall))) direction = kLeft;
+  if (direction == kLeft && (hits & (1u << kLeftWall)))
+    direction = kRight;
+  else if (direction == kRight && (hits & (1u << kRightWall)))
+    direction = kLeft;
 
   if (HeroContact(*this) == Contact::Defeated) return;
 
@@ -103,11 +109,13 @@ void TBucket::Update() {
   if (frame >= kThrowFrames) Enter(BucketMode::Moving);
 }
 
-int TBucket::StripFrame() const { return direction * kThrowFrames + frame; }
+int TBucket::StripFrame() const {
+  return direction * kThrowFrames + frame;
+}
 
 void CreateBucket(const ActiveLine& line) {
-  auto bucket =
-      MakeEnemy<TBucket>(EnemyKinds::Bucket, static_cast<float>(line.x), static_cast<float>(line.y), BucketList);
+  auto bucket = MakeEnemy<TBucket>(EnemyKinds::Bucket, static_cast<float>(line.x),
+                                   static_cast<float>(line.y), BucketList);
   TakeLineLinks(*bucket, line);
   bucket->aux = line.Int("stand");
   bucket->direction = Rand(0, 1);

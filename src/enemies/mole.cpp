@@ -45,12 +45,15 @@ WalkerProbes MoleProbes() {
   return p;
 }
 
-int RandomSecondsMs() { return Rand(kShortestSeconds, kLongestSeconds) * 1000; }
+int RandomSecondsMs() {
+  return Rand(kShortestSeconds, kLongestSeconds) * 1000;
+}
 
 }  // namespace
 
 bool TMole::AboveGround() const {
-  return Phase() == MolePhase::Walking || Phase() == MolePhase::Leaping || Phase() == MolePhase::LeapingOut;
+  return Phase() == MolePhase::Walking || Phase() == MolePhase::Leaping ||
+         Phase() == MolePhase::LeapingOut;
 }
 
 void TMole::RaiseHill() {
@@ -157,14 +160,18 @@ void TMole::Update() {
 const Image* TMole::Strip() const {
   if (state == EnemyState::Falling) return ImgMoleJumpingDown;
   switch (Phase()) {
-    case MolePhase::Walking: return ImgMoleWalking;
-    case MolePhase::Leaping: return ySpeed < 0 ? ImgMoleJumpingUp : ImgMoleJumpingDown;
-    default: return ImgMoleJumpingUp;
+    case MolePhase::Walking:
+      return ImgMoleWalking;
+    case MolePhase::Leaping:
+      return ySpeed < 0 ? ImgMoleJumpingUp : ImgMoleJumpingDown;
+    default:
+      return ImgMoleJumpingUp;
   }
 }
 
 int TMole::StripFrame() const {
-  if (state != EnemyState::Falling && Phase() == MolePhase::Walking) return direction * kWalkFrames + frame;
+  if (state != EnemyState::Falling && Phase() == MolePhase::Walking)
+    return direction * kWalkFrames + frame;
   return direction * kLeapFrames + frame;
 }
 
@@ -180,14 +187,16 @@ void TMole::Draw() {
   if (state == EnemyState::Falling || AboveGround()) TEnemy::Draw();
   // The earth it throws up stands in front of it.
   if (hill == MoleHill::None) return;
-  if (!OnScreen(hillX - kHillHandleX, hillY - kHillHandleY, static_cast<int>(kHillW), static_cast<int>(kHillH)))
+  if (!OnScreen(hillX - kHillHandleX, hillY - kHillHandleY, static_cast<int>(kHillW),
+                static_cast<int>(kHillH)))
     return;
-  DrawImage(hill == MoleHill::Forming ? ImgMoleHillForm : ImgMoleHillSubside, hillX - CameraX, hillY - CameraY,
-            hillFrame);
+  DrawImage(hill == MoleHill::Forming ? ImgMoleHillForm : ImgMoleHillSubside, hillX - CameraX,
+            hillY - CameraY, hillFrame);
 }
 
 void CreateMole(const ActiveLine& line) {
-  auto mole = MakeEnemy<TMole>(EnemyKinds::Mole, static_cast<float>(line.x), static_cast<float>(line.y), MoleList);
+  auto mole = MakeEnemy<TMole>(EnemyKinds::Mole, static_cast<float>(line.x),
+                               static_cast<float>(line.y), MoleList);
   TakeLineLinks(*mole, line);
   // It starts as if in a leap, so it digs in as soon as it stands on ground.
   mole->mode = static_cast<int>(MolePhase::Leaping);

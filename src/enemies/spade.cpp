@@ -24,8 +24,8 @@ constexpr int kSpinMs = 40;
 
 void TSpade::Behave() {
   MoveAlong(*this, heading, kSpeed);
-  if (x < CameraX - kGoneOutside || x > CameraX + kViewWidth + kGoneOutside || y < CameraY - kGoneOutside ||
-      y > CameraY + kViewHeight + kGoneOutside) {
+  if (x < CameraX - kGoneOutside || x > CameraX + kViewWidth + kGoneOutside ||
+      y < CameraY - kGoneOutside || y > CameraY + kViewHeight + kGoneOutside) {
     Kill();
     return;
   }

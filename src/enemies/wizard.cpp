@@ -15,9 +15,9 @@ BOINGLE_ENEMY_LIST(TWizard, WizardList)
 namespace {
 
 constexpr int kCastEveryMs = 4000;
-constexpr float kTopWalkSpeed = 0.5f;  // its first pace is random below this
-constexpr int kWalkFrameMs = 50, kWalkFrames = 8;        // per direction
-constexpr int kCastFrameMs = 25, kCastFrames = 24;       // per direction
+constexpr float kTopWalkSpeed = 0.5f;               // its first pace is random below this
+constexpr int kWalkFrameMs = 50, kWalkFrames = 8;   // per direction
+constexpr int kCastFrameMs = 25, kCastFrames = 24;  // per direction
 // The shot leaves the staff's orb at frame 15, in front of it and above its
 // feet.
 constexpr int kShotFrame = 15;
@@ -27,7 +27,9 @@ constexpr int kLeft = 0, kRight = 1;
 
 }  // namespace
 
-void TWizard::OnWake() { nextCast.Start(kCastEveryMs); }
+void TWizard::OnWake() {
+  nextCast.Start(kCastEveryMs);
+}
 
 void TWizard::StartCast() {
   PlaySfx(Sfx::WizardCharge, 0);
@@ -45,8 +47,10 @@ void TWizard::EndCast() {
 }
 
 void TWizard::Behave() {
-  if (casting) speed = 0;
-  else if (nextCast.Passed()) StartCast();
+  if (casting)
+    speed = 0;
+  else if (nextCast.Passed())
+    StartCast();
   WalkStep(*this);
   // Beaten in the middle of a cast, its charge falls silent with it.
   if (HeroContact(*this) == Contact::Defeated && casting) StopSfx(Sfx::WizardCharge);
@@ -70,15 +74,17 @@ void TWizard::Update() {
   if (frame >= kCastFrames) EndCast();
 }
 
-const Image* TWizard::Strip() const { return casting ? ImgWizardShoot : ImgWizardWalk; }
+const Image* TWizard::Strip() const {
+  return casting ? ImgWizardShoot : ImgWizardWalk;
+}
 
 int TWizard::StripFrame() const {
   return casting ? direction * kCastFrames + frame : direction * kWalkFrames + frame;
 }
 
 void CreateWizard(const ActiveLine& line) {
-  auto wizard =
-      MakeEnemy<TWizard>(EnemyKinds::Wizard, static_cast<float>(line.x), static_cast<float>(line.y), WizardList);
+  auto wizard = MakeEnemy<TWizard>(EnemyKinds::Wizard, static_cast<float>(line.x),
+                                   static_cast<float>(line.y), WizardList);
   TakeLineLinks(*wizard, line);
   wizard->direction = Rand(0, 1);
   wizard->speed = Rnd(0, kTopWalkSpeed);
