@@ -88,14 +88,6 @@ TEST_F(HiveTest, AnEndlessHiveRestsWhileTheViewIsAway) {
   EXPECT_EQ(hive->count, -1);
 }
 
-TEST_F(HiveTest, AnUnseenHiveCountsDownAndReleasesNothing) {
-  Load({"400,300,60,0,1,100,2,,,,"});
-  TBeeHive* hive = First(BeeHiveList);
-  Frames(30);
-  EXPECT_EQ(BeeList.Size(), 0u);
-  EXPECT_EQ(hive->state, static_cast<int>(HiveState::Spent));
-}
-
 TEST_F(HiveTest, ABeeHomesInAtItsOwnTopSpeedThroughWalls) {
   // A wall between the bee and the hero does not stop it.
   auto wall = test::BlockRow(0, 0, 0);
