@@ -243,7 +243,7 @@ TEST_F(LevelLoopTest, AMissingLevelIsNamedOnScreenAndLeftInsteadOfPlayedEmpty) {
 
   // From the world map a level that is not made yet leads back to the map.
   test::StartHeadless(dir_.str(), "5 tap SPACE\n", 2000);
-  PlayLevel(413);
+  PlayLevel(LevelIds::WierdI);
   EXPECT_LT(FramesPresented(), 10) << "a key skips the notice";
   EXPECT_EQ(LevelExitCode, 3);
   EXPECT_EQ(GameState, GameStateId::WorldMap);

@@ -1,11 +1,16 @@
-// The two forest levels as a showcase of the level's objects, and the object
-// behaviours the other suites leave out.
+// The two forest levels as a showcase of the level's objects, what the enemy
+// levels keep, and the object behaviours the other suites leave out.
 #include <gtest/gtest.h>
 
 #include <map>
 #include <set>
 #include <string>
 
+#include "enemies/bat.h"
+#include "enemies/bee_hive.h"
+#include "enemies/bucket.h"
+#include "enemies/mole.h"
+#include "enemies/wizard.h"
 #include "entities/active_objects.h"
 #include "entities/gravity_zone.h"
 #include "entities/items.h"
@@ -90,6 +95,27 @@ TEST_F(ForestLevelsTest, BetweenThemTheyHoldEveryKindOfObject) {
   EXPECT_EQ(forest.count["timer gates"], 1);
   EXPECT_EQ(forest.count["secret box"], 1);
   EXPECT_EQ(forest.count["statue"], 3);
+}
+
+// Forest II and Ghost I each keep a timed run, a secret and three statues,
+// and the new enemies where they belong: bees from hives and moles in the
+// forest, bats in the ghost caves, a bucket and a wizard in both.
+TEST_F(ForestLevelsTest, TheEnemyLevelsKeepTheirExtrasAndTheirEnemies) {
+  for (const char* level : {"lev_forest_2.doy", "lev_ghost_1.doy"}) {
+    Census c = Take(level);
+    EXPECT_EQ(c.count["timer gates"], 1) << level;
+    EXPECT_EQ(c.count["secret box"], 1) << level;
+    EXPECT_EQ(c.count["statue"], 3) << level;
+    EXPECT_GT(c.count["falling platform"] + c.count["spring"] + c.count["trigger zone"], 0) << level;
+    EXPECT_GT(BucketList.Size(), 0u) << level;
+    EXPECT_GT(WizardList.Size(), 0u) << level;
+    if (std::string(level) == "lev_forest_2.doy") {
+      EXPECT_GT(BeeHiveList.Size(), 0u);
+      EXPECT_GT(MoleList.Size(), 0u);
+    } else {
+      EXPECT_GE(BatList.Size(), 3u);
+    }
+  }
 }
 
 TEST_F(ForestLevelsTest, TheTutorialGivesEveryHint) {

@@ -1,4 +1,5 @@
-// The tutorial and Forest I played from start to exit with recorded input
+// The tutorial, Forest I, Forest II and Ghost I played from start to exit
+// with recorded input
 // (tests/scripts/*_run.txt). The program itself plays them, headless, the
 // way a command-line level runs for the editor; a change to the hero's
 // reach, to an object or to a level that closes the way shows up here as a
@@ -36,6 +37,8 @@ struct Route {
 
 const Route kTutorial = {"lev_tut.doy", "lev_tut_run.txt", 1990, 2600};
 const Route kForest = {"lev_forest_1.doy", "lev_forest_1_run.txt", 1590, 2200};
+const Route kForestII = {"lev_forest_2.doy", "lev_forest_2_run.txt", 1390, 2000};
+const Route kGhost = {"lev_ghost_1.doy", "lev_ghost_1_run.txt", 1490, 2100};
 
 std::string Script(const Route& r) {
   std::filesystem::path file = std::filesystem::path(BOINGLE_SOURCE_DIR) / "tests" / "scripts" / r.script;
@@ -122,6 +125,12 @@ TEST(LevelPlaythroughTest, TheTutorialRouteReachesTheExit) {
 
 TEST(LevelPlaythroughTest, TheForestRouteReachesTheExit) { ExpectFinished(kForest); }
 
+// Past bees, a bucket's spades, a wizard, bats, a bear and moles without a
+// knock.
+TEST(LevelPlaythroughTest, TheForestIIRouteReachesTheExit) { ExpectFinished(kForestII); }
+
+TEST(LevelPlaythroughTest, TheGhostRouteReachesTheExit) { ExpectFinished(kGhost); }
+
 TEST_F(InProcessRoute, TheTutorialRouteReadsEveryHint) {
   ASSERT_NO_FATAL_FAILURE(PlayUntilWaiting(kTutorial));
   // A hint point leaves the level only once its box has been opened and
@@ -139,6 +148,21 @@ TEST_F(InProcessRoute, TheForestRouteRunsTheTimedStretch) {
   constexpr int kGateGap = 1504 - 512;
   EXPECT_GE(RunTime, kGateGap * 1000 / (5 * 60));
   EXPECT_LT(RunEnd, static_cast<int>(kForest.waiting * 1000 / 60));
+}
+
+// The enemy levels' timed runs lie on their routes: started and finished,
+// and no quicker than the hero's top speed allows.
+TEST_F(InProcessRoute, TheEnemyLevelsRoutesRunTheirTimedStretches) {
+  struct Timed {
+    const Route* route;
+    int startGate, finishGate;  // x of the gates in the level sources
+  };
+  for (const Timed& t : {Timed{&kForestII, 1600, 2368}, Timed{&kGhost, 2400, 3168}}) {
+    ASSERT_NO_FATAL_FAILURE(PlayUntilWaiting(*t.route));
+    EXPECT_EQ(RunState, 2) << t.route->level << ": the timed run was not started and finished";
+    EXPECT_GE(RunTime, (t.finishGate - t.startGate - 32) * 1000 / (5 * 60)) << t.route->level;
+    ResetLevel();
+  }
 }
 
 // The game on the television: Right and Up held from the start. The title

@@ -224,6 +224,7 @@ TEST_P(RealLevelTest, LoadsWithGroundAStartAndAnExit) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Forest, RealLevelTest,
-                         ::testing::Values("lev_tut.doy", "lev_forest_1.doy"));
+                         ::testing::Values("lev_tut.doy", "lev_forest_1.doy", "lev_forest_2.doy",
+                                           "lev_ghost_1.doy"));
 
 }  // namespace

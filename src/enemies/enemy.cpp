@@ -79,6 +79,13 @@ void TEnemy::ViewBox(float* left, float* top, float* bw, float* bh) const {
   *bh = static_cast<float>(h);
 }
 
+void CentredViewBox(const TEnemy& e, float* left, float* top, float* bw, float* bh) {
+  *left = e.x - e.w / 2.0f;
+  *top = e.y - e.h / 2.0f;
+  *bw = static_cast<float>(e.w);
+  *bh = static_cast<float>(e.h);
+}
+
 void TEnemy::Draw() {
   if (hidden) return;
   float left, top, bw, bh;

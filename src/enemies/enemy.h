@@ -53,6 +53,8 @@ class TEnemy : public TTriggerable {
   void Trigger() override;
   // Slot 3: fires `target`, then leaves every list it joined.
   void Kill() override;
+  // Leaves every list it joined without firing anything: a spent projectile
+  // is not a defeat that anyone listens for.
   // Slot 4: the kind's own behaviour while awake (and, for kinds with their
   // own death, while defeated).
   virtual void Behave() {}
@@ -78,6 +80,10 @@ class TEnemy : public TTriggerable {
   bool InWakeRange() const;
   bool FarOutOfView() const;
 };
+
+// The view box of a kind drawn around its anchor at its middle (the bee,
+// the hive, the projectiles), for their ViewBox.
+void CentredViewBox(const TEnemy& e, float* left, float* top, float* w, float* h);
 
 // Every enemy of every kind, in creation order: the enemy pass walks it.
 extern EntityList<TEnemy> EnemyList;

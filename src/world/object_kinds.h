@@ -86,7 +86,15 @@
   X(84, "lavaguy", CreateLavaguy, F(4, "hidden") F(5, "link") F(8, "target"))                \
   X(90, "cactus", CreateCactus, BOINGLE_KIND_LINKS(F))                                       \
   X(100, "biddie", CreateBiddie, BOINGLE_KIND_LINKS(F))                                      \
-  X(102, "comet_zone", CreateCometZone, F(4, "interval") BOINGLE_KIND_SIZE(F))
+  X(102, "comet_zone", CreateCometZone, F(4, "interval") BOINGLE_KIND_SIZE(F))  \
+  /* Enemies that fly, dig, throw and cast. */                                               \
+  X(60, "bee_hive", CreateBeeHive,                                                           \
+    BOINGLE_KIND_LINKS(F) F(5, "release") F(6, "interval") F(7, "bees"))                     \
+  X(61, "bee", CreateBee, BOINGLE_KIND_LINKS(F))                                             \
+  X(63, "mole", CreateMole, BOINGLE_KIND_LINKS(F))                                           \
+  X(72, "bucket", CreateBucket, BOINGLE_KIND_LINKS(F) F(5, "stand"))                         \
+  X(87, "wizard", CreateWizard, BOINGLE_KIND_MODE(F))                                        \
+  X(88, "bat", CreateBat, BOINGLE_KIND_LINKS(F))
 
 // The rows as data, for the forge and for reading fields by name.
 struct KindField {

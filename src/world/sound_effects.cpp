@@ -48,6 +48,10 @@ void PlaySfx(int index, int vary) {
   PlaySound(Sounds[index], SoundChannels[index]);
 }
 
+void StopSfx(int index) {
+  if (Valid(index)) StopChannel(SoundChannels[index]);
+}
+
 void RenewSfxChannel(int index) {
   if (!Valid(index)) return;
   // The old channel goes back to the mixer, so renewing every frame does not

@@ -34,6 +34,8 @@ std::vector<std::string> LoadSoundEffects();
 extern bool (*SfxMuted)();
 
 void PlaySfx(int index, int vary);
+// Silences an effect that is still playing (a charge cut short by its blast).
+void StopSfx(int index);
 void RenewSfxChannel(int index);
 void SetSfxVolume(float volume);
 void SfxVolumeUp();

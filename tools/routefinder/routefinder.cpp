@@ -3,7 +3,7 @@
 //
 //   routefinder [--data DIR] [--seed N] [--via X,Y[,R] ...] [--out FILE]
 //               [--chunk N] [--rollouts N] [--lookahead N] [--max-frames N]
-//               LEVEL.doy
+//               [--tries N] LEVEL.doy
 //
 // The game runs headless in this process, as `boingle --headless --seed N
 // LEVEL.doy` would, and a hook at the end of every frame steers it. Every
@@ -15,7 +15,9 @@
 // list of --via points (pass within R pixels, default 48, of each, in order:
 // statues, a secret box, a high ledge the direct way would miss), then the
 // level's exit. At the exit the script waits for "Press Space" and ends the
-// level.
+// level. A search that ends in a corner (every choice hurts, or no progress
+// for 20 seconds of play) starts again with other random continuations and
+// a longer look ahead, up to --tries times.
 //
 // The game is deterministic for a seed and a script, so the script the
 // search wrote plays the same way in the real program:
@@ -61,6 +63,8 @@ struct Params {
   int rollouts = 4;
   int lookahead = 90;
   long maxFrames = 6000;
+  int tries = 4;
+  uint64_t searchSeed = 0;
 };
 
 // Keys held, as bits.
@@ -82,6 +86,7 @@ std::vector<Choice> AllChoices() {
 constexpr double kFailed = -1e18;
 constexpr double kFinished = 1e15;
 constexpr double kPerWaypoint = 1e6;
+constexpr double kKnockPenalty = 2e4;
 
 Params P;
 const std::vector<Choice> kChoices = AllChoices();
@@ -244,7 +249,8 @@ void Decide() {
   std::vector<std::pair<pid_t, int>> kids;
   for (size_t i = 0; i < kChoices.size(); ++i) {
     int fd;
-    uint64_t seed = (static_cast<uint64_t>(FramesPresented()) << 8) ^ (i * 0x9E3779B97F4A7C15ull) ^ P.seed;
+    uint64_t seed = (static_cast<uint64_t>(FramesPresented()) << 8) ^ (i * 0x9E3779B97F4A7C15ull) ^ P.seed ^
+                    (P.searchSeed * 0xD1B54A32D192ED03ull);
     pid_t pid = Spawn(&fd, Mode::Trial, P.chunk, kChoices[i], seed);
     if (pid == 0) return;  // this process is now the trial
     kids.push_back({pid, fd});
@@ -266,6 +272,11 @@ void Decide() {
   } else if (++g_stuckDecisions * P.chunk > 1200) {
     std::fprintf(stderr, "routefinder: stuck near (%.0f, %.0f) at frame %ld, waypoint %zu; add a --via point\n",
                  HeroX(), HeroY(), FramesPresented(), g_reached + 1);
+    _exit(3);
+  }
+  if (best == kFailed) {
+    std::fprintf(stderr, "routefinder: every choice takes a knock at frame %ld near (%.0f, %.0f)\n",
+                 FramesPresented(), HeroX(), HeroY());
     _exit(3);
   }
   ApplyKeys(kChoices[bestIndex].held, kChoices[bestIndex].dash);
@@ -325,7 +336,11 @@ void Hook() {
     return;
   }
   double s = Score();
-  if (s == kFailed) Report(g_best);  // the frames before the knock still count
+  // The line plays a trial's chunk exactly as tried, so a knock in it rules
+  // the choice out. A random continuation that takes a knock says only that
+  // this way is dangerous: what it reached still counts, less a penalty, so a
+  // choice from which every continuation is hurt ranks below a safe one.
+  if (s == kFailed) Report(g_mode == Mode::Trial ? kFailed : g_best - kKnockPenalty);
   g_best = std::max(g_best, s);
   if (Terminal(s)) Report(g_best);
   if (--g_framesLeft <= 0) {
@@ -379,7 +394,7 @@ void WriteScript() {
 [[noreturn]] void Usage(const char* why) {
   std::fprintf(stderr,
                "routefinder: %s\nusage: routefinder [--data DIR] [--seed N] [--via X,Y[,R] ...] [--out FILE]\n"
-               "       [--chunk N] [--rollouts N] [--lookahead N] [--max-frames N] LEVEL.doy\n",
+               "       [--chunk N] [--rollouts N] [--lookahead N] [--max-frames N] [--tries N] LEVEL.doy\n",
                why);
   std::exit(2);
 }
@@ -407,6 +422,8 @@ void Parse(int argc, char** argv) {
       P.rollouts = std::max(1, std::atoi(next().c_str()));
     } else if (a == "--lookahead") {
       P.lookahead = std::max(1, std::atoi(next().c_str()));
+    } else if (a == "--tries") {
+      P.tries = std::max(1, std::atoi(next().c_str()));
     } else if (a == "--max-frames") {
       P.maxFrames = std::atol(next().c_str());
     } else if (a.rfind("--", 0) == 0) {
@@ -422,8 +439,29 @@ void Parse(int argc, char** argv) {
 
 }  // namespace
 
+int Search();
+
 int main(int argc, char** argv) {
   Parse(argc, argv);
+  // Each try is a process of its own, so a failed one leaves nothing behind.
+  for (int t = 0; t < P.tries; ++t) {
+    std::fflush(nullptr);
+    pid_t pid = fork();
+    if (pid == 0) {
+      P.searchSeed = static_cast<uint64_t>(t);
+      P.lookahead = P.lookahead * (4 + t) / 4;
+      if (t > 0) std::fprintf(stderr, "routefinder: try %d of %d, looking %d frames ahead\n", t + 1, P.tries, P.lookahead);
+      _exit(Search());
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    if (WIFEXITED(status) && WEXITSTATUS(status) == 0) return 0;
+  }
+  std::fprintf(stderr, "routefinder: no way found in %d tries; add --via points along the way\n", P.tries);
+  return 3;
+}
+
+int Search() {
   char dir[] = "/tmp/routefinder-XXXXXX";
   if (!mkdtemp(dir)) {
     std::perror("routefinder: mkdtemp");
