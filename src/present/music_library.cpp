@@ -90,8 +90,7 @@ FMUSIC_MODULE* FMUSIC_LoadSong(const char* path) {
   try {
     song->module = std::make_unique<openmpt::module>(bytes, log);
   } catch (const std::exception&) {
-    std::cerr << "boingle: " << path << " is not a song that can be played\n";
-    return nullptr;
+    return nullptr;  // the caller names the file
   }
   std::lock_guard<std::mutex> g(g_lock);
   // The game holds on to the last song it loaded only, so every song that is
