@@ -113,7 +113,7 @@ std::string WayOut(long at) {
 struct Visit {
   std::string level;
   long rssKb;
-  std::map<std::string, long> lists;
+  std::map<std::string, double> state;  // right after the load
 };
 
 }  // namespace

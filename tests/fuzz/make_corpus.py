@@ -133,7 +133,17 @@ put("png", "palette_trns.png", png(4, 2, 3, 8, [b"\x00\x01\x02\x01"] * 2,
                                      extra=chunk(b"PLTE", b"\xff\x00\x00\x00\xff\x00\x00\x00\xff") + chunk(b"tRNS", b"\x80")))
 put("png", "rgb16.png", png(2, 2, 2, 16, [b"\x12\x34" * 6] * 2))
 put("png", "gray_alpha.png", png(3, 2, 4, 8, [b"\x10\xff\x80\x80\xf0\x00"] * 2))
-put("png", "rgba_interlaced.png", png(9, 9, 6, 8, [bytes(range(36))] * 9, interlace=1))
+def adam7_rows(w, h, pixel):
+    """The rows of an interlaced picture's seven passes, pixel(x, y) bytes each."""
+    rows = []
+    for x0, y0, dx, dy in [(0, 0, 8, 8), (4, 0, 8, 8), (0, 4, 4, 8), (2, 0, 4, 4), (0, 2, 2, 4), (1, 0, 2, 2), (0, 1, 1, 2)]:
+        for y in range(y0, h, dy):
+            row = b"".join(pixel(x, y) for x in range(x0, w, dx))
+            if row:
+                rows.append(row)
+    return rows
+
+put("png", "rgba_interlaced.png", png(9, 9, 6, 8, adam7_rows(9, 9, lambda x, y: bytes([x * 20, y * 20, 90, 200])), interlace=1))
 
 # Sounds: the forge's smallest, and the other WAV sample formats by hand.
 put("wav", "menu_click_short.wav", read("Sound/menu_click_short.wav"))
