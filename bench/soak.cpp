@@ -208,8 +208,10 @@ int main(int argc, char** argv) {
               FramesPresented(), visits.size(), levels.size(), cutOff, secs, FramesPresented() / secs);
   std::printf("soak: resident memory at load 1 %ld KB, after the first round %ld KB, then %ld-%ld KB (%+.2f%%)\n",
               visits[0].rssKb, base, low, high, growth);
+  // The first two rounds, every tenth round, and the last.
+  size_t n = levels.size();
   for (size_t i = 0; i < visits.size(); ++i)
-    if (i < levels.size() * 2 || i + levels.size() >= visits.size())
+    if (i < n * 2 || (i / n) % 10 == 0 || i + n >= visits.size())
       std::printf("  load %3zu %-22s %7ld KB\n", i + 1, visits[i].level.c_str(), visits[i].rssKb);
   // Each level's lists at every load against its first load.
   int checked = 0, changed = 0;
