@@ -1,5 +1,7 @@
 #include "world/level_loader.h"
 
+#include <algorithm>
+#include <cmath>
 #include <iostream>
 #include <map>
 #include <set>
@@ -43,8 +45,12 @@ bool ReadList(File* f, const char* marker, Fn perLine) {
 
 std::string g_levelPath;  // the file being read, for the notices
 
+int Held(int v) {
+  return std::clamp(v, -kLevelNumberLimit, kLevelNumberLimit);
+}
+
 int IntField(const std::string& line, int n) {
-  return LenientInt(Field(line, ',', n));
+  return Held(LenientInt(Field(line, ',', n)));
 }
 
 void RaiseHighestLayer(int layer) {
@@ -111,10 +117,11 @@ const std::string& EmptyText() {
 }  // namespace
 
 int ActiveLine::Int(const char* name) const {
-  return LenientInt(Text(name));
+  return Held(LenientInt(Text(name)));
 }
 double ActiveLine::Real(const char* name) const {
-  return LenientReal(Text(name));
+  double v = LenientReal(Text(name));
+  return std::isnan(v) ? 0.0 : std::clamp(v, -kLevelRealLimit, kLevelRealLimit);
 }
 const std::string& ActiveLine::Text(const char* name) const {
   int n = kind ? KindFieldNumber(*kind, name) : 0;
