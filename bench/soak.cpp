@@ -32,6 +32,22 @@
 #include "world/level_reset.h"
 #include "world/settings.h"
 
+// Under AddressSanitizer freed memory waits in its quarantine (a quarter of a
+// gigabyte) before it is used again, so resident memory climbs whatever the
+// game does: there the soak looks for sanitizer reports and list growth, and
+// memory is judged in a normal build.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kJudgeMemory = false;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool kJudgeMemory = false;
+#else
+constexpr bool kJudgeMemory = true;
+#endif
+#else
+constexpr bool kJudgeMemory = true;
+#endif
+
 namespace {
 
 constexpr long kHour = 216000;
@@ -237,7 +253,8 @@ int main(int argc, char** argv) {
               lists, checked, changed);
   std::string keep = "rm -rf '" + scratch + "'";
   if (std::system(keep.c_str()) != 0) std::fprintf(stderr, "soak: could not remove %s\n", scratch.c_str());
-  bool ok = growth <= 5.0 && changed == 0;
+  if (!kJudgeMemory) std::printf("soak: memory not judged under AddressSanitizer\n");
+  bool ok = (growth <= 5.0 || !kJudgeMemory) && changed == 0;
   std::printf("soak: %s\n", ok ? "passed" : "FAILED");
   return ok ? 0 : 1;
 }

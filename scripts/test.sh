@@ -30,4 +30,9 @@ ASAN_OPTIONS=detect_leaks=0:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1 ru
 echo "== Fuzzing: ${BOINGLE_FUZZ_SECONDS:-30} s per reader =="
 scripts/fuzz.sh "${BOINGLE_FUZZ_SECONDS:-30}"
 
+# Ten minutes of play through every level under the same sanitizers (the
+# hour is scripts/soak.sh).
+echo "== Soak: 36000 frames under ASan + UBSan =="
+scripts/soak.sh --asan 36000
+
 echo "== All tests passed in $(( $(date +%s) - start )) s =="

@@ -29,7 +29,7 @@ namespace {
 
 const char* const kContentFolders[] = {"Images", "Sound", "Music", "Fonts", "Tilesets", "Imagesets", "Levels", "Data"};
 constexpr int kSampled = 10;  // files, each removed and then cut short: 20 runs
-constexpr long kFrames = 900;
+constexpr long kFrames = 600;
 
 std::string Lower(std::string s) {
   for (auto& c : s) c = c == '\\' ? '/' : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
