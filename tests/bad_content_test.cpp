@@ -221,7 +221,10 @@ TEST(BadContentTest, EachFileRemovedOrCutShortIsNamedAndTheGamePlaysOn) {
       ++unread;  // nothing in this run needs it (a scene's picture, a set no level places)
       continue;
     }
-    ASSERT_NE(at, std::string::npos) << "not named; stderr:\n" << r.err;
+    if (at == std::string::npos) {
+      ADD_FAILURE() << "not named; stderr:\n" << r.err;
+      continue;
+    }
     ++named;
     // Named within one line: the line holding the path says what is wrong.
     size_t begin = err.rfind('\n', at), end = err.find('\n', at);
