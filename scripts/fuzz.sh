@@ -4,7 +4,9 @@
 #   scripts/fuzz.sh [seconds per target] [target...]
 # Default 600 s each. New inputs go to build-fuzz/found/<target>/ (copy the
 # useful ones into the corpus by hand); a crash leaves its input in
-# build-fuzz/crashes/ and ends the script with a failure.
+# build-fuzz/crashes/ and ends the script with a failure. BOINGLE_FUZZ_SEED
+# fixes libFuzzer's seed (the test command uses 1, so CI explores the same way
+# each time); by default each run draws its own.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-600}"
@@ -30,7 +32,9 @@ for t in "${targets[@]}"; do
   mkdir -p "build-fuzz/found/$t"
   log="build-fuzz/fuzz_$t.log"
   # The committed corpus is read, never written: new inputs go to found/.
-  if nice -n 10 "build-fuzz/fuzz/fuzz_$t" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+  seed=()
+  [ -n "${BOINGLE_FUZZ_SEED:-}" ] && seed=(-seed="$BOINGLE_FUZZ_SEED")
+  if nice -n 10 "build-fuzz/fuzz/fuzz_$t" "${seed[@]}" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
       -max_len=65536 -print_final_stats=1 -artifact_prefix="build-fuzz/crashes/$t-" \
       "build-fuzz/found/$t" "tests/fuzz/corpus/$t" > "$log" 2>&1; then
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")

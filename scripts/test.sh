@@ -28,7 +28,7 @@ ASAN_OPTIONS=detect_leaks=0:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1 ru
 # Every reader of the game's files under libFuzzer (clang, ASan + UBSan), a
 # bounded time each; scripts/fuzz.sh with a longer time is the developer's run.
 echo "== Fuzzing: ${BOINGLE_FUZZ_SECONDS:-30} s per reader =="
-scripts/fuzz.sh "${BOINGLE_FUZZ_SECONDS:-30}"
+BOINGLE_FUZZ_SEED="${BOINGLE_FUZZ_SEED:-1}" scripts/fuzz.sh "${BOINGLE_FUZZ_SECONDS:-30}"
 
 # Ten minutes of play through every level under the same sanitizers (the
 # hour is scripts/soak.sh).
