@@ -159,6 +159,9 @@ void UnloadLevel() {
 bool LoadLevel(const std::string& name) {
   UnloadLevel();
   ResetLevelState();
+  // A seeded run plays a level the same way however it was reached, so the
+  // recorded run of one level replays inside a run of the whole game.
+  if (Options.seeded) SeedRnd(Options.seed);
   std::string path = "Levels/" + name;
   File* f = ReadFile(path);
   if (!f) {
