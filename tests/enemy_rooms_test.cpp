@@ -167,7 +167,7 @@ TEST_F(EnemyRoomsTest, EveryTransformingKindIsAliveInItsRoom) {
 }
 
 TEST_F(EnemyRoomsTest, RandomKeysOverTheRoomsForTwentyThousandFrames) {
-  for (const char* room : {"enemies_watching.doy", "enemies_burning.doy"}) {
+  for (const char* room : {"enemies_watching.doy", "enemies_burning.doy", "every_kind.doy"}) {
     EXPECT_EQ(Play(room, RandomKeys(11, 20000), 20000), 20000) << room;
     ExpectSane(room);
   }

@@ -9,6 +9,7 @@
 #include "world/level_lists.h"
 #include "world/player_state.h"
 #include "present/present.h"
+#include "present/state_dump.h"
 #include "world/area.h"
 #include "world/level_fields.h"
 #include "world/object_kinds.h"
@@ -156,7 +157,14 @@ void UnloadLevel() {
   CollisionBlocks.clear();
 }
 
+// The frame the level now playing was loaded on (the world map and the menu
+// level are levels too): a recorded run of one level counts its frames from
+// there, so a run of the whole game can place it.
+long LevelLoadFrame = -1;
+BOINGLE_STATE_VALUE(LevelLoadFrame, LevelLoadFrame);
+
 bool LoadLevel(const std::string& name) {
+  LevelLoadFrame = FramesPresented();
   UnloadLevel();
   ResetLevelState();
   // A seeded run plays a level the same way however it was reached, so the

@@ -61,6 +61,9 @@ using CreatorFn = void (*)(const ActiveLine& line);
 void SetKindCreator(int typeCode, CreatorFn fn);
 CreatorFn KindCreator(int typeCode);
 
+// The frame LoadLevel last ran on (the --state dump's "LevelLoadFrame").
+extern long LevelLoadFrame;
+
 // Loads "Levels/" + name. A missing file leaves an empty level (and says so
 // on standard error).
 // False when there is no such file: the level is then empty (and says so).
