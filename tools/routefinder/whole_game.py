@@ -51,6 +51,18 @@ TUTORIAL, MAP_LEVEL_BASE = 425, 410
 NEW_WORLD_AREA = 16
 
 
+PARTIAL = None  # where a failed run leaves the script so far
+
+
+def fail(message):
+    """Stops with the script so far written beside the output, for a look."""
+    if PARTIAL:
+        with open(PARTIAL[1], "w") as f:
+            f.write(PARTIAL[0].text())
+        message += f" (the script so far: {PARTIAL[1]})"
+    sys.exit("whole_game: " + message)
+
+
 class Run:
     def __init__(self, game):
         self.game = game
@@ -86,9 +98,9 @@ class Run:
             if test(d):
                 return frame, d
             if d["Frames"] < frame:
-                sys.exit(f"whole_game: the program ended at frame {d['Frames']} waiting for {what}")
+                fail(f"the program ended at frame {d['Frames']} waiting for {what}")
             frame += step
-        sys.exit(f"whole_game: no {what} within {limit} frames of {start}")
+        fail(f"no {what} within {limit} frames of {start}")
 
     def tap_until(self, start, key, test, what, step=20, tries=15, wait=40):
         """Taps `key` at the first frame from `start` after which `test` holds
@@ -100,11 +112,14 @@ class Run:
                 self.add(frame, f"tap {key}")
                 return frame, d
             frame += step
-        sys.exit(f"whole_game: tapping {key} from frame {start} never reached {what}")
+        fail(f"tapping {key} from frame {start} never reached {what}")
 
     def level(self, script_file, start):
-        """Moves a level's recorded run to `start`; returns its last frame."""
+        """Moves a level's recorded run to `start` and lets go of the keys it
+        still holds at its end (the next screen must not start with Up held);
+        returns its last frame."""
         last = start
+        held = set()
         with open(script_file) as f:
             for line in f:
                 line = line.strip()
@@ -113,6 +128,13 @@ class Run:
                 frame, event = line.split(" ", 1)
                 self.add(start + int(frame), event)
                 last = max(last, start + int(frame))
+                verb, key = event.split(" ", 1)
+                if verb == "down":
+                    held.add(key)
+                elif verb == "up":
+                    held.discard(key)
+        for key in sorted(held):
+            self.add(last, f"up {key}")
         return last
 
 
@@ -121,8 +143,12 @@ def main():
     ap.add_argument("--game", default="build/game")
     ap.add_argument("--scripts", default="tests/scripts")
     ap.add_argument("--out", default="tests/scripts/whole_game.txt")
+    ap.add_argument("--runs-for-missing", action="store_true",
+                    help="play a level's _run.txt where it has no _full.txt yet (a trial of the tool)")
     a = ap.parse_args()
     run = Run(a.game)
+    global PARTIAL
+    PARTIAL = (run, a.out + ".partial")
     say = lambda *m: print("whole_game:", *m, file=sys.stderr, flush=True)
 
     # The start-up prompts (no music, a window), the TV channels, the teaser.
@@ -134,7 +160,7 @@ def main():
     retro = d["LevelLoadFrame"]
     run.add(retro, "down RIGHT")
     run.add(retro, "down UP")
-    end, d = run.first(retro + 60, 30, 3000, lambda d: (d.get("LastLevel") or {}).get("file") == "f_retro.doy",
+    end, d = run.first(retro + 60, 120, 3000, lambda d: (d.get("LastLevel") or {}).get("file") == "f_retro.doy",
                        "the end of the retro level")
     run.add(end, "up RIGHT")
     run.add(end, "up UP")
@@ -153,7 +179,7 @@ def main():
             continue
         frame += 20
         if frame > end + 3000:
-            sys.exit("whole_game: the tutorial never began")
+            fail("the tutorial never began")
     tut = d["LevelLoadFrame"]
     last = run.level(os.path.join(a.scripts, "lev_tut_run.txt"), tut)
     say("tutorial from", tut, "to", last)
@@ -172,8 +198,10 @@ def main():
 
     for i, (level, arrow) in enumerate(LEVELS, start=1):
         script = os.path.join(a.scripts, level.replace(".doy", "_full.txt"))
+        if not os.path.exists(script) and a.runs_for_missing:
+            script = script.replace("_full.txt", "_run.txt")
         if not os.path.exists(script):
-            sys.exit(f"whole_game: no recorded run {script}")
+            fail(f"no recorded run {script}")
         if arrow:
             at, _ = run.tap_until(at, arrow, lambda d, i=i: d.get("MapNode") == i, f"map node {i}")
             at += 30
@@ -187,8 +215,9 @@ def main():
         # Back on the map; after Forest I the villains' scene comes first,
         # and Escape skips it.
         d = run.play(last + 400)
-        if (d.get("LastLevel") or {}).get("file") != level:
-            sys.exit(f"whole_game: {level} did not end on its recorded run")
+        outcome = d.get("LastLevel") or {}
+        if outcome.get("file") != level or outcome.get("exit") != 1 or d.get("Lives") != 10:
+            fail(f"{level} did not end through its exit on its recorded run: {outcome}, lives {d.get('Lives')}")
         frame = last + 30
         while d.get("AreaIndex") != MAP_AREA:
             d = run.play(frame + 200, [(frame, "tap ESCAPE")])
@@ -196,7 +225,7 @@ def main():
                 run.add(frame, "tap ESCAPE")
             frame += 20
             if frame > last + 3000:
-                sys.exit(f"whole_game: not back on the map after {level}")
+                fail(f"not back on the map after {level}")
         at = d["LevelLoadFrame"] + 60
 
     # "To be Continued...", then the credits: keys until the program ends.
@@ -209,7 +238,7 @@ def main():
         run.add(frame, "tap SPACE")
         frame += 120
     else:
-        sys.exit("whole_game: the program did not end after the story")
+        fail("the program did not end after the story")
     say("the program ended at frame", d["Frames"])
     with open(a.out, "w") as f:
         f.write("# The whole game from a first start, made by tools/routefinder/whole_game.py\n"
