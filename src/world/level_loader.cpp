@@ -138,7 +138,8 @@ void UnloadLevel() {
   Tiles.clear();
   ClearImageSets();
   ImageTiles.clear();
-  CollisionBlocks.clear();
+  ClearCollisionBlocks();
+  TileLayersChanged();
 }
 
 bool LoadLevel(const std::string& name) {
@@ -176,6 +177,7 @@ bool LoadLevel(const std::string& name) {
   LevelMaxY += kTileSize;
   ReadList(f, kEndMarker, ReadActiveLine);
   CloseFile(f);
+  TileLayersChanged();
 
   // Last, so the area's rules override anything the objects set.
   SelectArea(LevelArea);
