@@ -69,11 +69,17 @@ int main(int argc, char** argv) {
   fs::path save = fs::temp_directory_path() / ("boingle-startup-" + std::to_string(getpid()));
   fs::create_directories(save);
   std::vector<std::string> gameArgs = {game, "--windowed", "--save-dir", save.string(), "--seed", "1"};
-  // A first run answers the first start's questions, so the rounds that
-  // count start the way a player's every later start does.
+  // A first run answers the first start's questions (the sound output, the
+  // viewing mode), so the rounds that count start the way a player's every
+  // later start does: pictures, sounds and fonts loaded before the first frame.
   {
+    std::string script = (save / "answers.txt").string();
+    if (std::FILE* f = std::fopen(script.c_str(), "w")) {
+      std::fputs("1 type 4\n3 type a\n", f);
+      std::fclose(f);
+    }
     auto first = gameArgs;
-    first.insert(first.end(), {"--frames", "600"});
+    first.insert(first.end(), {"--frames", "10", "--script", script});
     Spawn(first);
   }
 
