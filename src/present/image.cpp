@@ -19,6 +19,12 @@ struct Sheet {
   std::vector<uint8_t> rgba;
 };
 
+// A PNG ends with an empty IEND chunk: length 0, the type, its checksum.
+bool EndsWithClosingChunk(const std::vector<uint8_t>& bytes) {
+  static const uint8_t kEnd[12] = {0, 0, 0, 0, 'I', 'E', 'N', 'D', 0xAE, 0x42, 0x60, 0x82};
+  return bytes.size() >= 12 && std::equal(kEnd, kEnd + 12, bytes.end() - 12);
+}
+
 bool DecodeFile(const std::string& realPath, Sheet* out) {
   std::FILE* fp = std::fopen(realPath.c_str(), "rb");
   if (!fp) return false;
@@ -157,8 +163,10 @@ std::unique_ptr<Image> Decode(const std::string& path, int flags) {
     if (!ReadWholeFile(path, &bytes)) return nullptr;
     // Headless draws are only recorded: the size is all a picture needs until
     // someone asks for its pixels (EnsurePixels).
+    // A file cut short still fails here, as its decoding would: its last
+    // chunk is not the closing one.
     if (Options.headless) {
-      if (!ReadPngSize(bytes, &img->sheetW, &img->sheetH)) return nullptr;
+      if (!ReadPngSize(bytes, &img->sheetW, &img->sheetH) || !EndsWithClosingChunk(bytes)) return nullptr;
       return img;
     }
     if (!DecodePng(bytes, &img->sheetW, &img->sheetH, &img->pixels)) return nullptr;
