@@ -2,6 +2,8 @@
 // and the drawing-state maths seen through recorded draws.
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include <cmath>
 
 #include <png.h>
@@ -290,6 +292,30 @@ TEST(PngTest, InterlacedPicturesDecodeAndCutOffOnesAreRefused) {
     std::vector<uint8_t> part(file.begin(), file.begin() + static_cast<long>(cut));
     EXPECT_FALSE(DecodePng(part, &dw, &dh, &back)) << "cut at " << cut;
   }
+}
+
+
+// Headless runs keep a picture's size only, until its pixels are asked for;
+// they come from the file then, and a file cut short is still refused.
+TEST_F(DrawTest, HeadlessPicturesDecodeWhenTheirPixelsAreAskedFor) {
+  const int w = 6, h = 4;
+  std::vector<uint8_t> rgba(static_cast<size_t>(w) * h * 4);
+  for (size_t i = 0; i < rgba.size(); ++i) rgba[i] = static_cast<uint8_t>(i * 11 + 3);
+  std::vector<uint8_t> file = InterlacedPng(w, h, rgba);
+  auto write = [&](const char* name, size_t size) {
+    std::ofstream out(dir_ / name, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(size));
+  };
+  write("whole.png", file.size());
+  write("cut.png", file.size() - 20);
+  Image* img = LoadAnimImage("whole.png", 3, 4, 0, 2);
+  ASSERT_NE(img, nullptr);
+  EXPECT_EQ(img->sheetW, w);
+  EXPECT_EQ(img->Frames(), 2);
+  EXPECT_FALSE(img->pixelsLoaded);
+  ASSERT_TRUE(EnsurePixels(img));
+  EXPECT_EQ(img->pixels, rgba);
+  EXPECT_EQ(LoadImage("cut.png"), nullptr);
 }
 
 }  // namespace

@@ -90,14 +90,17 @@ void TRock::Settle() {
   const BodyRect& ground = kProbeRects[kGround];
   int top = 0;
   bool found = false;
-  for (const TCollisionBlock& b : CollisionBlocks) {
-    if (!BoxesOverlap(x + ground.left, y + ground.top, x + ground.right, y + ground.bottom,
-                      static_cast<float>(b.x), static_cast<float>(b.y),
-                      static_cast<float>(b.x + kTileSize), static_cast<float>(b.y + kTileSize)))
-      continue;
-    if (!found || b.y < top) top = b.y;
-    found = true;
-  }
+  VisitBlocksNear(x + ground.left, y + ground.top, x + ground.right, y + ground.bottom,
+                  [&](const TCollisionBlock& b, int) {
+                    if (!BoxesOverlap(x + ground.left, y + ground.top, x + ground.right,
+                                      y + ground.bottom, static_cast<float>(b.x),
+                                      static_cast<float>(b.y), static_cast<float>(b.x + kTileSize),
+                                      static_cast<float>(b.y + kTileSize)))
+                      return true;
+                    if (!found || b.y < top) top = b.y;
+                    found = true;
+                    return true;
+                  });
   if (found) y = std::max(y, static_cast<float>(top) - kRadius);
 }
 

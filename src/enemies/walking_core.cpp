@@ -25,17 +25,17 @@ unsigned ProbeBlocks(float x, float y, const BodyRect* rects, int count) {
   l += x, r += x, t += y, b += y;
   unsigned hits = 0;
   const unsigned all = (1u << count) - 1;
-  for (const TCollisionBlock& block : CollisionBlocks) {
+  VisitBlocksNear(l, t, r, b, [&](const TCollisionBlock& block, int) {
     float bx = static_cast<float>(block.x), by = static_cast<float>(block.y);
-    if (bx > r || bx + kTileSize < l || by > b || by + kTileSize < t) continue;
+    if (bx > r || bx + kTileSize < l || by > b || by + kTileSize < t) return true;
     for (int k = 0; k < count; ++k) {
       if (hits & (1u << k)) continue;
       const BodyRect& p = rects[k];
       if (BoxesOverlap(x + p.left, y + p.top, x + p.right, y + p.bottom, bx, by, bx + kTileSize, by + kTileSize))
         hits |= 1u << k;
     }
-    if (hits == all) break;
-  }
+    return hits != all;
+  });
   return hits;
 }
 
@@ -44,12 +44,7 @@ bool ProbeHits(float x, float y, const BodyRect& rect) {
 }
 
 const TCollisionBlock* FirstBlockHit(float x, float y, const BodyRect& p) {
-  for (const TCollisionBlock& block : CollisionBlocks) {
-    float bx = static_cast<float>(block.x), by = static_cast<float>(block.y);
-    if (BoxesOverlap(x + p.left, y + p.top, x + p.right, y + p.bottom, bx, by, bx + kTileSize, by + kTileSize))
-      return &block;
-  }
-  return nullptr;
+  return FirstBlockTouching(x + p.left, y + p.top, x + p.right, y + p.bottom);
 }
 
 WalkResult WalkStep(TEnemy& e, const WalkerProbes& p) {

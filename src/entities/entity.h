@@ -48,9 +48,11 @@ class EntityList {
   void Remove(const TEntity* item) {
     for (auto& p : items_) {
       if (p && p.get() == item) {
-        // While walking, leave a gap so the walk's position stays right.
+        // While walking, leave a gap so the walk's position stays right; the
+        // object itself lives on until the walk ends (it may be the one
+        // stepping now).
         if (walking_ > 0) {
-          p.reset();
+          leaving_.push_back(std::move(p));
           dirty_ = true;
         } else {
           items_.erase(std::find(items_.begin(), items_.end(), p));
@@ -61,7 +63,8 @@ class EntityList {
   }
   void Clear() {
     if (walking_ > 0) {
-      for (auto& p : items_) p.reset();
+      for (auto& p : items_)
+        if (p) leaving_.push_back(std::move(p));
       dirty_ = true;
     } else {
       items_.clear();
@@ -70,13 +73,16 @@ class EntityList {
   template <class F>
   void Walk(F&& fn) {
     ++walking_;
-    for (size_t i = 0; i < items_.size(); ++i) {
-      std::shared_ptr<T> keep = items_[i];  // alive even if it leaves the list
-      if (keep) fn(*keep);
-    }
-    if (--walking_ == 0 && dirty_) {
-      items_.erase(std::remove(items_.begin(), items_.end(), nullptr), items_.end());
-      dirty_ = false;
+    // No reference is counted per visit: one that leaves during the walk
+    // waits in leaving_, so the object a step runs on stays alive.
+    for (size_t i = 0; i < items_.size(); ++i)
+      if (T* item = items_[i].get()) fn(*item);
+    if (--walking_ == 0) {
+      if (dirty_) {
+        items_.erase(std::remove(items_.begin(), items_.end(), nullptr), items_.end());
+        dirty_ = false;
+      }
+      leaving_.clear();
     }
   }
   size_t Size() const {
@@ -88,6 +94,7 @@ class EntityList {
 
  private:
   std::vector<std::shared_ptr<T>> items_;
+  std::vector<std::shared_ptr<T>> leaving_;  // removed during the walk
   int walking_ = 0;
   bool dirty_ = false;
 };

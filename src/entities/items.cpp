@@ -177,13 +177,13 @@ void THealthPack::Move() {
   y += ys;
   x += xs;
   if (ys < TopSpeed()) ys += Gravity();
-  for (const TCollisionBlock& c : CollisionBlocks) {
-    if (BoxesOverlap(x, y, x + w, y + w, c.x, c.y, c.x + kTileSize, c.y + kTileSize)) {
-      ys = BounceSpeed();
-      frame = 1;
-      stamp = Millisecs();
-      break;
-    }
+  bool landed = !VisitBlocksNear(x, y, x + w, y + w, [&](const TCollisionBlock& c, int) {
+    return !BoxesOverlap(x, y, x + w, y + w, c.x, c.y, c.x + kTileSize, c.y + kTileSize);
+  });
+  if (landed) {
+    ys = BounceSpeed();
+    frame = 1;
+    stamp = Millisecs();
   }
 }
 

@@ -1,5 +1,7 @@
 #include "player/pogo_physics.h"
 
+#include <cmath>
+
 #include "world/particles.h"
 #include "world/game_state.h"
 #include "world/area.h"
@@ -31,9 +33,23 @@ bool Overlaps(const Box& p, float x1, float y1, float x2, float y2) {
   return BoxesOverlap(p.left, p.top, p.right, p.bottom, x1, y1, x2, y2) != 0;
 }
 
-// Sub-step 2 (and the retro step's only test): the collision blocks.
-void BlockContacts(bool platformsToo) {
-  for (const TCollisionBlock& b : CollisionBlocks) {
+}  // namespace
+
+void HeroBlockContacts(bool platformsToo) {
+  // Only blocks near the four probes can touch one of them.
+  const Box* probes[] = {&HeadProbe, &FootProbe, &LeftProbe, &RightProbe};
+  float left = HeadProbe.left, top = HeadProbe.top, right = HeadProbe.right, bottom = HeadProbe.bottom;
+  // A side that is not a number stays so: such a probe touches every block.
+  auto widen = [](float& side, float v, bool lower) {
+    if (std::isnan(v) || (lower ? v < side : v > side)) side = v;
+  };
+  for (const Box* p : probes) {
+    widen(left, p->left, true);
+    widen(top, p->top, true);
+    widen(right, p->right, false);
+    widen(bottom, p->bottom, false);
+  }
+  VisitBlocksNear(left, top, right, bottom, [&](const TCollisionBlock& b, int) {
     float x1 = static_cast<float>(b.x), y1 = static_cast<float>(b.y);
     if (b.kind == 0) {
       float x2 = x1 + kTileSize, y2 = y1 + kTileSize;
@@ -45,8 +61,11 @@ void BlockContacts(bool platformsToo) {
       // A platform holds only a falling hero, along its top pixel row.
       if (Overlaps(FootProbe, x1, y1, x1 + kTileSize, y1 + 1)) FloorContact = 1;
     }
-  }
+    return true;
+  });
 }
+
+namespace {
 
 void DoubleBounceMachine(int now) {
   if (DoubleState == 1 && !UpDown) {
@@ -70,7 +89,7 @@ void SubStep() {
   P_X += P_XS / kSubSteps;
   P_Y += P_YS / kSubSteps;
   UpdateProbes();
-  BlockContacts(true);
+  HeroBlockContacts(true);
   PlayerHooks.movingBlockContacts();
   PlayerHooks.fallingBlockContacts();
   PlayerHooks.menuButtonContacts();
@@ -199,7 +218,7 @@ void RetroPlayerStep() {
     P_Y += P_YS;
   }
   UpdateProbes();
-  BlockContacts(true);
+  HeroBlockContacts(true);
   if (FloorContact) {
     P_YS = 4;
     if (P_Y > P_PrevY) P_Y = P_PrevY;

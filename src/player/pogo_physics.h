@@ -8,6 +8,11 @@ void PlayerPhysicsStep();
 // Once per level frame in the retro area.
 void RetroPlayerStep();
 
+// The hero's four probes against the collision blocks: sets the ceiling,
+// floor and wall contacts they touch (a platform only holds a falling hero,
+// and only when platformsToo).
+void HeroBlockContacts(bool platformsToo);
+
 // The retro step's own state.
 extern int RetroRiseCounter;
 extern int RetroDashFlag;

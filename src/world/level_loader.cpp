@@ -154,7 +154,8 @@ void UnloadLevel() {
   Tiles.clear();
   ClearImageSets();
   ImageTiles.clear();
-  CollisionBlocks.clear();
+  ClearCollisionBlocks();
+  TileLayersChanged();
 }
 
 // The frame the level now playing was loaded on (the world map and the menu
@@ -203,6 +204,7 @@ bool LoadLevel(const std::string& name) {
   LevelMaxY += kTileSize;
   whole = ReadList(f, kEndMarker, ReadActiveLine) && whole;
   CloseFile(f);
+  TileLayersChanged();
   // A file cut short loads as far as it goes (the format asks no more), but
   // the player hears why the level looks the way it does.
   if (!whole) NameBrokenContent(path, std::string("it ends before its \"") + kEndMarker + "\" line and is played as far as it goes");

@@ -4,7 +4,10 @@
 // the ambient colour and the geometric questions every object asks.
 #pragma once
 
+#include <cmath>
 #include <vector>
+
+#include "world/cell_grid.h"
 
 struct TImageSet;
 
@@ -67,11 +70,40 @@ int OnScreenHalfSpeed(float x, float y, int w, int h);
 
 // Fans, breakable and falling blocks add and take away blocks while they are
 // solid. Removal takes the first block standing exactly at (x, y), any kind.
+// These three keep the blocks' grid in step with the list; anything else
+// that changes CollisionBlocks (a test) must change its length or call
+// CollisionBlocksChanged.
 void AddCollisionBlock(int x, int y, int kind);
 void RemoveCollisionBlock(int x, int y);
+void ClearCollisionBlocks();
+void CollisionBlocksChanged();
+
+// The collision blocks whose 32 by 32 square can overlap or touch the box
+// (left, top, right, bottom): visit(block, index) for each, in no particular
+// order (the caller makes the exact test, and compares indices where the
+// first in list order counts); visit returns false to stop. Without a grid
+// the blocks come in list order.
+const CellGrid& CollisionBlockGrid();
+template <class Visit>
+bool VisitBlocksNear(float left, float top, float right, float bottom, Visit&& visit) {
+  // A little beyond the box: callers compare in float, which rounds far from
+  // the origin.
+  auto slack = [](double v) { return 1 + std::fabs(v) / (1 << 20); };
+  return CollisionBlockGrid().VisitNear(
+      left - kTileSize - slack(left), top - kTileSize - slack(top), right + slack(right),
+      bottom + slack(bottom), [&](int i) { return visit(CollisionBlocks[static_cast<size_t>(i)], i); });
+}
+// Whether some block's whole square overlaps or touches the box.
+bool AnyBlockTouches(float left, float top, float right, float bottom);
+// The first block in list order whose square overlaps or touches the box.
+const TCollisionBlock* FirstBlockTouching(float left, float top, float right, float bottom);
 
 // Once per level frame, before the objects and the hero are drawn.
 void DrawTileLayers();
+// The layer drawing keeps grids of the tile lists; the loader, and anything
+// else that changes BackTiles, Tiles or ImageTiles in place, says so here
+// (a change of a list's length or storage is noticed anyway).
+void TileLayersChanged();
 
 // The level reset's part: bounds waiting for the first block (minimum 9000,
 // maximum -9000), white ambient light, highest layer 0. The lists are emptied
