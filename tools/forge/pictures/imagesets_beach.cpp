@@ -11,8 +11,6 @@
 namespace forge::art::tiles {
 namespace {
 
-constexpr double kTau = 2 * M_PI;
-
 std::string BeachFile(const char* file) { return std::string("Imagesets/Beach/") + file; }
 
 // A palm on a w by h canvas: a trunk curving up from the bottom middle to
@@ -64,8 +62,9 @@ void Palm(const Context& ctx, const Style& s, const char* file, int w, int h) {
   c.Save(ctx, BeachFile(file));
 }
 
-void Parasol(const Context& ctx, const Style& s) {
-  const int w = 128, h = 128;
+// A parasol h pixels tall; the tall one's canopy is a ledge to stand on.
+void Parasol(const Context& ctx, const Style& s, const char* file, int h) {
+  const int w = 128;
   Canvas c(w, h);
   cairo_t* cr = c.cr();
   cairo_new_path(cr);
@@ -87,7 +86,7 @@ void Parasol(const Context& ctx, const Style& s) {
   Ellipse(cr, cx, cy - 31, 4, 4);
   FillOutline(cr, s.accent, s.ink, 1.5);
   Highlight(cr, 40, 30, 10, 5, 0.35);
-  c.Save(ctx, BeachFile("parasol.png"));
+  c.Save(ctx, BeachFile(file));
 }
 
 void Sandcastle(const Context& ctx, const Style& s) {
@@ -175,7 +174,8 @@ void MakeBeachScenery(const Context& ctx) {
   const Style& s = StyleOf(Area::Beach);
   Palm(ctx, s, "palm_big.png", 160, 256);
   Palm(ctx, s, "palm_small.png", 96, 160);
-  Parasol(ctx, s);
+  Parasol(ctx, s, "parasol.png", 128);
+  Parasol(ctx, s, "parasol_tall.png", 256);
   Sandcastle(ctx, s);
   SeaFar(ctx, s);
 }

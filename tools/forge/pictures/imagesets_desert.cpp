@@ -40,7 +40,8 @@ void Saguaro(const Context& ctx, const Style& s) {
   const int w = 112, h = 176;
   Canvas c(w, h);
   cairo_t* cr = c.cr();
-  Rgb green = Mix(LeafOf(s), Hex(0x2F8F5B), 0.4);
+  // Paler than the walking cacti, so scenery never reads as a hazard.
+  Rgb green = Mix(Desaturate(Mix(LeafOf(s), Hex(0x2F8F5B), 0.4), 0.35), s.skyBottom, 0.25);
   cairo_new_path(cr);
   RoundRect(cr, 40, 10, 32, h - 12, 16);         // trunk
   RoundRect(cr, 8, 60, 22, 62, 11);              // left arm, upright
@@ -74,7 +75,7 @@ void BarrelCactus(const Context& ctx, const Style& s) {
   const int w = 64, h = 64;
   Canvas c(w, h);
   cairo_t* cr = c.cr();
-  Rgb green = Mix(LeafOf(s), Hex(0x3C9A6A), 0.5);
+  Rgb green = Mix(Desaturate(Mix(LeafOf(s), Hex(0x3C9A6A), 0.5), 0.35), s.skyBottom, 0.2);
   cairo_new_path(cr);
   Ellipse(cr, 32, 38, 26, 24);
   FillGradientOutline(cr, 14, Lighter(green, 0.2), 62, Darker(green, 0.3), s.ink, 2);
