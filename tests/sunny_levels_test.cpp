@@ -23,6 +23,7 @@
 #include "entities/items.h"
 #include "entities/message_point.h"
 #include "support/test_support.h"
+#include "world/asset_table.h"
 #include "world/level_boxes.h"
 #include "world/level_loader.h"
 #include "world/level_reset.h"
@@ -46,6 +47,9 @@ class SunnyLevelsTest : public ::testing::TestWithParam<SunnyLevel> {
   void SetUp() override {
     ResetSettingsToDefaults();
     test::StartHeadless(dir_.str());
+    // The hints and the secret's picture are checked against the table the
+    // game ships, which a headless start does not load by itself.
+    ASSERT_TRUE(LoadMessageTable(BOINGLE_MESSAGES_PATH));
     ResetLevel();
     LoadLevel(GetParam().file);
   }
