@@ -11,8 +11,10 @@
 #include "present/present.h"
 #include "support/test_support.h"
 #include "world/area.h"
+#include "world/asset_table.h"
 #include "world/level_boxes.h"
 #include "world/level_loader.h"
+#include "world/message_table.h"
 #include "world/level_reset.h"
 #include "world/tile_map.h"
 
@@ -242,7 +244,10 @@ struct MapLevel {
 
 class MapLevelTest : public ::testing::TestWithParam<MapLevel> {
  protected:
-  void SetUp() override { test::StartHeadless(dir_.str()); }
+  void SetUp() override {
+    test::StartHeadless(dir_.str());
+    ASSERT_TRUE(LoadMessageTable(BOINGLE_MESSAGES_PATH));
+  }
   void TearDown() override { ResetLevelState(); }
   test::TempDir dir_;
 };
