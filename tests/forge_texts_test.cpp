@@ -183,6 +183,9 @@ TEST_F(MessageTable, EachGroupIsFullAndSpokenByItsSpeakers) {
     run = MessageSpeaker[i] == MessageSpeaker[i - 1] ? run + 1 : 1;
     EXPECT_LE(run, 4) << "at " << i;
   }
+  // Each level of the world map has a block of hints of its own, 300 + 20 x
+  // its row on the map: filled as far as the level needs.
+  for (int i = 320; i < 300 + 20 * 15 && i < kMessageTableSize; ++i) used[static_cast<size_t>(i)] = true;
   for (int i = 0; i < kMessageTableSize; ++i) {
     if (used[static_cast<size_t>(i)]) continue;
     EXPECT_EQ(MessageText[i], "") << i;

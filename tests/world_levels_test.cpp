@@ -5,12 +5,16 @@
 #include <set>
 #include <string>
 
+#include "entities/items.h"
+#include "entities/message_point.h"
 #include "world/player_state.h"
 #include "present/present.h"
 #include "support/test_support.h"
 #include "world/area.h"
+#include "world/asset_table.h"
 #include "world/level_boxes.h"
 #include "world/level_loader.h"
+#include "world/message_table.h"
 #include "world/level_reset.h"
 #include "world/tile_map.h"
 
@@ -226,5 +230,60 @@ TEST_P(RealLevelTest, LoadsWithGroundAStartAndAnExit) {
 INSTANTIATE_TEST_SUITE_P(Forest, RealLevelTest,
                          ::testing::Values("lev_tut.doy", "lev_forest_1.doy", "lev_forest_2.doy",
                                            "lev_ghost_1.doy"));
+INSTANTIATE_TEST_SUITE_P(SeaBeachVolcano, RealLevelTest,
+                         ::testing::Values("lev_ocean_1.doy", "lev_beach_2.doy", "lev_volcano_1.doy"));
+
+// What a level of the world map owes the player besides its way to the exit:
+// three statues to find, a secret box that shows the level's own secret
+// picture (message 150 + its row on the map), a timed run between two gates,
+// and hints in its own block of the message table (300 + 20 x row + k).
+struct MapLevel {
+  const char* file;
+  int row;
+};
+
+class MapLevelTest : public ::testing::TestWithParam<MapLevel> {
+ protected:
+  void SetUp() override {
+    test::StartHeadless(dir_.str());
+    ASSERT_TRUE(LoadMessageTable(BOINGLE_MESSAGES_PATH));
+  }
+  void TearDown() override { ResetLevelState(); }
+  test::TempDir dir_;
+};
+
+bool Overlap(const TLevelBox& b, float x, float y, int w, int h) {
+  return x < b.right && b.left < x + w && y < b.bottom && b.top < y + h;
+}
+
+TEST_P(MapLevelTest, HasItsStatuesSecretPictureTimedRunAndHints) {
+  const MapLevel level = GetParam();
+  LoadLevel(level.file);
+  std::multiset<int> statues;
+  StatueList.Walk([&](TStatue& s) { statues.insert(s.index); });
+  EXPECT_EQ(statues, (std::multiset<int>{0, 1, 2}));
+
+  ASSERT_NE(SecretBox.left, kNoBoxEdge) << "no secret box";
+  bool picture = false;
+  int hints = 0;
+  const int block = 300 + 20 * level.row;
+  MessagePoints.Walk([&](TMessagePoint& m) {
+    if (m.message == 150 + level.row && Overlap(SecretBox, m.x, m.y, m.w, m.h)) picture = true;
+    if (m.message >= block && m.message < block + 20) {
+      ++hints;
+      EXPECT_FALSE(m.text.empty()) << "message " << m.message << " has no text";
+    }
+  });
+  EXPECT_TRUE(picture) << "the secret box shows no message " << 150 + level.row;
+  EXPECT_GE(hints, 2);
+
+  EXPECT_NE(TimerStartGate.left, kNoBoxEdge);
+  EXPECT_NE(TimerFinishGate.left, kNoBoxEdge);
+  EXPECT_LT(TimerStartGate.left, TimerFinishGate.left) << "the run goes the level's way";
+}
+
+INSTANTIATE_TEST_SUITE_P(Levels, MapLevelTest,
+                         ::testing::Values(MapLevel{"lev_ocean_1.doy", 7}, MapLevel{"lev_beach_2.doy", 8},
+                                           MapLevel{"lev_volcano_1.doy", 9}));
 
 }  // namespace
