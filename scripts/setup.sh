@@ -10,6 +10,7 @@ PACKAGES=(
   libsdl2-dev libepoxy-dev libpng-dev zlib1g-dev libfreetype-dev
   libvorbis-dev libopenmpt-dev libcairo2-dev
   libgtest-dev libbenchmark-dev
+  clang libclang-rt-14-dev
   xvfb xauth libgl1-mesa-dri
   fonts-dejavu-core fonts-eurofurence
 )

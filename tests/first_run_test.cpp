@@ -10,6 +10,7 @@
 #include <string>
 
 #include "support/test_support.h"
+#include "world/area.h"
 #include "world/game_state.h"
 
 namespace {
@@ -88,6 +89,45 @@ TEST(FirstRun, TheIntroLeadsThroughBothLevelsToTheTitleSplashAndTheMenu) {
     }
     if (c.frame == 560) {
       EXPECT_EQ(d["LevelExitCode"], ExitCode::LeftLevel);
+    }
+  }
+}
+
+// The whole way in, on one first start: every intro screen, both levels, the
+// title splash, then the menu level played: across the start room onto the
+// key of slot 1, through the door and the summary room onto the world map,
+// and Space into Forest I.
+TEST(FirstRun, FromTheFirstStartThroughTheMenuAndTheMapIntoForestI) {
+  const std::string script = std::string(kFirstRun) +
+                             "668 down LEFT\n865 up LEFT\n"  // onto slot 1's key
+                             "998 down LEFT\n1288 up LEFT\n"  // the door, the summary room, the exit
+                             "1300 tap SPACE\n";               // Forest I from the map
+  struct Checkpoint {
+    long frame;
+    int state;
+    const char* where;
+  };
+  const Checkpoint route[] = {
+      {700, GameStateId::Level, "the menu level"},
+      {1295, GameStateId::WorldMap, "the world map"},
+      {1400, GameStateId::FirstCutscene, "Forest I, the villains' scene waiting after it"},
+  };
+  for (const Checkpoint& c : route) {
+    SCOPED_TRACE(c.where);
+    test::TempDir save;
+    Dump d = RunTo(save, c.frame, script);
+    EXPECT_EQ(d["GameState"], c.state);
+    if (c.frame == 700) {
+      EXPECT_EQ(d["AreaIndex"], Area::Menu);
+    }
+    if (c.frame == 1295) {
+      EXPECT_EQ(d["CurrentSlot"], 1) << "the slot picked in the menu";
+      EXPECT_EQ(d["MapNode"], 1);
+    }
+    if (c.frame == 1400) {
+      EXPECT_EQ(d["LevelId"], LevelIds::ForestI);
+      EXPECT_EQ(d["AreaIndex"], 0);
+      EXPECT_EQ(d["LevelExitCode"], ExitCode::Running);
     }
   }
 }

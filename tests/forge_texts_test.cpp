@@ -56,6 +56,13 @@ TEST(MessageReader, ReportsBadLinesButKeepsTheGoodOnesAndForgetsAnOldTable) {
   EXPECT_EQ(MessageSpeaker[5], 0);
   EXPECT_EQ(MessageText[4], "");
 
+  // Cut short in the middle of a text: what is there is taken, and the file
+  // is reported.
+  test::WriteText(dir / "cut.txt", "3\t1\tWhole\n4\t1\tHalf a sen");
+  EXPECT_FALSE(LoadMessageTable((dir / "cut.txt").string()));
+  EXPECT_EQ(MessageText[3], "Whole");
+  EXPECT_EQ(MessageText[4], "Half a sen");
+
   EXPECT_FALSE(LoadMessageTable((dir / "missing.txt").string()));
   EXPECT_EQ(MessageText[12], "");
 }

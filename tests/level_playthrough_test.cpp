@@ -36,7 +36,7 @@ struct Route {
 };
 
 const Route kTutorial = {"lev_tut.doy", "lev_tut_run.txt", 1990, 2600};
-const Route kForest = {"lev_forest_1.doy", "lev_forest_1_run.txt", 1590, 2200};
+const Route kForest = {"lev_forest_1.doy", "lev_forest_1_run.txt", 2060, 2700};
 const Route kForestII = {"lev_forest_2.doy", "lev_forest_2_run.txt", 1390, 2000};
 const Route kGhost = {"lev_ghost_1.doy", "lev_ghost_1_run.txt", 1490, 2100};
 

@@ -149,6 +149,10 @@ TEST_F(PresentTest, ScriptEventsArriveAfterTheirFrame) {
   test::WriteText(dir_ / "bad.txt", "1 down LEFT\n2 jump UP\n");
   EXPECT_FALSE(LoadInputScript((dir_ / "bad.txt").string(), &error));
   EXPECT_NE(error.find(":2:"), std::string::npos) << error;
+  // A frame at the top of the range would overflow on the way to its release.
+  test::WriteText(dir_ / "bad.txt", "1 down LEFT\n9223372036854775807 tap SPACE\n");
+  EXPECT_FALSE(LoadInputScript((dir_ / "bad.txt").string(), &error));
+  EXPECT_NE(error.find(":2: frame number 9223372036854775807 is too large"), std::string::npos) << error;
 }
 
 TEST_F(PresentTest, TheBudgetEndsTheRunFromAnyLoop) {

@@ -98,6 +98,25 @@ TEST_F(StartupTest, AShortOrLostSettingsFileIsReplacedNotTrusted) {
   EXPECT_FALSE(std::filesystem::exists(dir_ / "config.dat.bak"));
 }
 
+TEST_F(StartupTest, HandEditedKeysAndVolumesOutOfRangeFallBack) {
+  // A key code no key has would leave the hero without that control; in-range
+  // codes and the rest of the file are kept as they are.
+  test::WriteInts(Config(), {2, 4, 5000, -3, 0, 999, -5, 68, 256, 74, 1, 1, 7, 8, 9});
+  test::StartHeadless(dir_.str());
+  EnsureSettings();
+  EXPECT_EQ(KeyUp, 38);
+  EXPECT_EQ(KeyDown, 40);
+  EXPECT_EQ(KeyLeft, 37);
+  EXPECT_EQ(KeyRight, 68);
+  EXPECT_EQ(KeyJump, 65);
+  EXPECT_EQ(KeyAttack, 74);
+  EXPECT_EQ(MusicVolume, 300);
+  EXPECT_EQ(MusicVolumeSetting, 300);
+  EXPECT_FLOAT_EQ(SoundVolume, 0.0f);
+  EXPECT_EQ(ViewingMode, 2);
+  EXPECT_EQ(ExtraFlags[2], 9);
+}
+
 TEST_F(StartupTest, ASettingsSaveThatCannotBeWrittenKeepsTheOldFileAndSaysSoOnce) {
   test::StartHeadless(dir_.str());
   test::WriteInts(Config(), kNewFile);

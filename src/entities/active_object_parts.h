@@ -38,6 +38,20 @@ inline bool Touches(const Box& probe, float x1, float y1, float x2, float y2) {
 inline void DrawCell(const Image* img, float x, float y, int frame) {
   if (OnScreen(x, y, kT, kT)) DrawImage(img, x - CameraX, y - CameraY, frame);
 }
+// The cells of a row (or column) of `count` tiles from `origin` that can reach
+// into the view from `camera` on, one cell to spare either side: a block or a
+// pool a level makes thousands of tiles long costs what is on screen, not a
+// frozen game. `first` to `last`, `last` not included.
+struct CellSpan {
+  int first = 0, last = 0;
+};
+inline CellSpan VisibleCells(float origin, int count, float camera, float view) {
+  float lo = (camera - origin) / kT - 1, hi = (camera + view - origin) / kT + 2;
+  auto clampCell = [count](float v) { return v <= 0 ? 0 : v >= static_cast<float>(count) ? count : static_cast<int>(v); };
+  CellSpan span{clampCell(lo), clampCell(hi)};
+  if (span.last < span.first) span.last = span.first;
+  return span;
+}
 inline void LeaveLevel(const TEntity* e) {
   LevelObjects.Remove(e);
   DrawList.Remove(e);

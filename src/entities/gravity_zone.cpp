@@ -12,8 +12,6 @@ std::vector<TGravityZone> GravityZones;
 BOINGLE_STATE_VALUE(GravityZones, GravityZones.size());
 
 namespace {
-constexpr int kTypeGravityZone = 26;
-
 const int kJoinedList = RegisterLevelList([] { GravityZones.clear(); });
 }  // namespace
 

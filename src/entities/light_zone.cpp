@@ -15,7 +15,6 @@ BOINGLE_STATE_VALUE(LightZones, LightZones.size());
 
 namespace {
 
-constexpr int kTypeLightZone = 21;
 
 float Number(const std::string& text, size_t from, size_t count) {
   if (from >= text.size()) return 0;

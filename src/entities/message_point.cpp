@@ -22,7 +22,6 @@ int MessageOpen = 0;
 
 namespace {
 
-constexpr int kTypeMessagePoint = 142;
 constexpr int kTextWidth = 368;
 constexpr int kLineHeight = 16;
 

@@ -39,9 +39,10 @@ void TMovingBlock::Step() {
 
 // Nine-slice: corners, edges and middle each have their own frame.
 void TMovingBlock::Draw() {
-  for (int row = 0; row < height; ++row) {
+  CellSpan rows = VisibleCells(y, height, CameraY, kViewHeight), cols = VisibleCells(x, width, CameraX, kViewWidth);
+  for (int row = rows.first; row < rows.last; ++row) {
     int band = row == 0 ? 0 : (row == height - 1 ? 2 : 1);
-    for (int col = 0; col < width; ++col) {
+    for (int col = cols.first; col < cols.last; ++col) {
       int part = col == 0 ? 0 : (col == width - 1 ? 2 : 1);
       DrawCell(ImgMovingBlock, x + col * kT, y + row * kT, band * 3 + part);
     }

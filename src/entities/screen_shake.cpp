@@ -21,7 +21,6 @@ BOINGLE_STATE_VALUE(ShakeZones, ShakeZones.Size());
 
 namespace {
 
-constexpr int kTypeShakeZone = 24;
 constexpr int kQuakeRollMs = 500;
 
 void Roll() {

@@ -26,8 +26,9 @@ void CreateSpikes(const ActiveLine& line) {
 
 void TSpikes::Draw() {
   if (hidden) return;
-  for (int row = 0; row < height; ++row)
-    for (int col = 0; col < width; ++col)
+  CellSpan rows = VisibleCells(y, height, CameraY, kViewHeight), cols = VisibleCells(x, width, CameraX, kViewWidth);
+  for (int row = rows.first; row < rows.last; ++row)
+    for (int col = cols.first; col < cols.last; ++col)
       DrawCell(ImgSpikes, x + col * kT, y + row * kT, direction);
 }
 

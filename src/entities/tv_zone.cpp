@@ -16,7 +16,6 @@ BOINGLE_STATE_VALUE(TVZones, TVZones.size());
 int TVOverlayOn = 0, TVOverlayDuration = 0, TVOverlayStart = 0;
 
 namespace {
-constexpr int kTypeTVZone = 22;
 
 const int kJoinedList = RegisterLevelList([] {
   TVZones.clear();

@@ -56,8 +56,10 @@ void DrawWater() {
     SetBlend(BLEND_LIGHT);
     SetAlpha(0.5f);
     if (OnScreen(w.x, w.y, w.width * kT, w.height * kT)) {
-      for (int row = 0; row < w.height; ++row)
-        for (int col = 0; col < w.width; ++col)
+      CellSpan rows = VisibleCells(w.y, w.height, CameraY, kViewHeight);
+      CellSpan cols = VisibleCells(w.x, w.width, CameraX, kViewWidth);
+      for (int row = rows.first; row < rows.last; ++row)
+        for (int col = cols.first; col < cols.last; ++col)
           DrawImage(row == 0 ? ImgWaterTop : ImgWater, w.x + col * kT - CameraX,
                     w.y + row * kT - CameraY, WaterFrame);
     }

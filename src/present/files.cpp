@@ -13,10 +13,12 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
 #include <memory>
+#include <set>
 
 #include "present/present.h"
 
@@ -28,6 +30,14 @@ struct File {
 namespace {
 
 std::vector<std::unique_ptr<File>> g_openFiles;
+std::string g_lastError;
+
+// Keeps why the last write, flush or rename failed, for the one line the
+// player is told.
+bool Failed() {
+  g_lastError = std::strerror(errno);
+  return false;
+}
 
 std::string Normalise(const std::string& path) {
   std::string p = path;
@@ -132,9 +142,15 @@ File* ReadFile(const std::string& path) {
 
 File* WriteFile(const std::string& path) {
   std::string real = ResolveWritePath(path);
-  if (real.empty()) return nullptr;
+  if (real.empty()) {
+    g_lastError = "no such folder";
+    return nullptr;
+  }
   FILE* fp = std::fopen(real.c_str(), "wb");
-  if (!fp) return nullptr;
+  if (!fp) {
+    Failed();
+    return nullptr;
+  }
   auto f = std::make_unique<File>();
   f->fp = fp;
   f->writing = true;
@@ -197,8 +213,10 @@ bool Eof(File* f) {
 
 bool FlushFile(File* f) {
   if (!f || !f->fp) return false;
-  if (std::fflush(f->fp) != 0) return false;
-  return fsync(fileno(f->fp)) == 0;
+  // A write that failed earlier (the stream's buffer filled on a full disk)
+  // lost its bytes even if what is left flushes well.
+  if (std::fflush(f->fp) != 0 || std::ferror(f->fp)) return Failed();
+  return fsync(fileno(f->fp)) == 0 || Failed();
 }
 
 int FileType(const std::string& path) {
@@ -219,8 +237,24 @@ bool RenameFile(const std::string& from, const std::string& to) {
   if (src.empty()) return false;
   std::string dst = ResolveWritePath(to);
   if (dst.empty()) return false;
-  return std::rename(src.c_str(), dst.c_str()) == 0;
+  return std::rename(src.c_str(), dst.c_str()) == 0 || Failed();
 }
+
+namespace {
+
+// The new name on disk, not only in the kernel: a power cut right after a
+// save must not bring the old file back (or neither).
+void SyncFolderOf(const std::string& path) {
+  std::string real = ResolveReadPath(path);
+  size_t slash = real.rfind('/');
+  std::string dir = slash == std::string::npos ? "." : slash == 0 ? "/" : real.substr(0, slash);
+  int fd = open(dir.c_str(), O_RDONLY | O_DIRECTORY);
+  if (fd < 0) return;
+  fsync(fd);
+  close(fd);
+}
+
+}  // namespace
 
 bool ReplaceWithNewFile(const std::string& fresh, const std::string& name, const std::string& backup) {
   if (FileType(name) == 1) {
@@ -231,12 +265,35 @@ bool ReplaceWithNewFile(const std::string& fresh, const std::string& name, const
     }
   }
   if (!RenameFile(fresh, name)) {
+    std::string why = g_lastError;
     RenameFile(backup, name);
     DeleteFile(fresh);
+    g_lastError = why;
     return false;
   }
+  SyncFolderOf(name);
   DeleteFile(backup);
   return true;
+}
+
+std::string LastFileError() { return g_lastError; }
+
+void NameBrokenContent(const std::string& path, const std::string& consequence) {
+  static std::set<std::string> told;
+  if (!told.insert(Normalise(path)).second) return;
+  const char* what = FileType(path) == 0 ? "is missing" : "is broken";
+  std::fprintf(stderr, "boingle: %s %s; %s\n", path.c_str(), what, consequence.c_str());
+  std::fflush(stderr);
+}
+
+void SayCannotWrite(const std::string& path, const std::string& consequence) {
+  // Once per file: the game saves on every pass of its loop, and a full disk
+  // stays full.
+  static std::set<std::string> told;
+  if (!told.insert(path).second) return;
+  std::string why = g_lastError.empty() ? "" : " (" + g_lastError + ")";
+  std::fprintf(stderr, "boingle: could not write %s%s; %s\n", path.c_str(), why.c_str(), consequence.c_str());
+  std::fflush(stderr);
 }
 
 bool CreateEmptyFile(const std::string& path) {

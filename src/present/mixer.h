@@ -26,7 +26,8 @@ struct Sound : std::enable_shared_from_this<Sound> {
 
 // Reads a WAV (PCM 8/16/24/32 bit or float, any channel count) or an Ogg
 // Vorbis file from its bytes and resamples it to kMixRate stereo. False with a
-// reason when the bytes are not a sound we can read.
+// reason when the bytes are not a sound we can read; true with a reason when
+// the sound is cut short and only its first part is there.
 bool DecodeSound(const std::vector<uint8_t>& bytes, Sound* out, std::string* error);
 
 class Mixer {

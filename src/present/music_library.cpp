@@ -58,7 +58,44 @@ bool Known(FMUSIC_MODULE* song) {
   return false;
 }
 
+uint32_t Le32(const std::vector<uint8_t>& b, size_t at) {
+  return at + 4 <= b.size() ? uint32_t(b[at]) | uint32_t(b[at + 1]) << 8 | uint32_t(b[at + 2]) << 16 |
+                                  uint32_t(b[at + 3]) << 24
+                            : 0;
+}
+uint16_t Le16(const std::vector<uint8_t>& b, size_t at) {
+  return at + 2 <= b.size() ? static_cast<uint16_t>(b[at] | b[at + 1] << 8) : 0;
+}
+
 }  // namespace
+
+// libopenmpt plays an XM module cut short without a word (the patterns and
+// samples past the cut are silence), so the file's own sizes are walked: a
+// module whose patterns, instruments or samples run past its end is named.
+bool XmCutShort(const std::vector<uint8_t>& b) {
+  if (b.size() < 80 || std::string(b.begin(), b.begin() + 17) != "Extended Module: ") return false;
+  size_t at = 60 + size_t{Le32(b, 60)};
+  int patterns = Le16(b, 70), instruments = Le16(b, 72);
+  for (int p = 0; p < patterns; ++p) {
+    if (at + 9 > b.size()) return true;
+    at += size_t{Le32(b, at)} + Le16(b, at + 7);
+  }
+  for (int i = 0; i < instruments; ++i) {
+    if (at + 29 > b.size()) return true;
+    size_t header = Le32(b, at);
+    int samples = Le16(b, at + 27);
+    size_t sampleHeader = samples > 0 ? Le32(b, at + 29) : 0;
+    size_t data = 0;
+    at += header;
+    for (int k = 0; k < samples; ++k) {
+      if (at + 4 > b.size()) return true;
+      data += Le32(b, at);
+      at += sampleHeader;
+    }
+    at += data;
+  }
+  return at > b.size();
+}
 
 void FSOUND_SetOutput(int output) {
   std::lock_guard<std::mutex> g(g_lock);
@@ -90,9 +127,9 @@ FMUSIC_MODULE* FMUSIC_LoadSong(const char* path) {
   try {
     song->module = std::make_unique<openmpt::module>(bytes, log);
   } catch (const std::exception&) {
-    std::cerr << "boingle: " << path << " is not a song that can be played\n";
-    return nullptr;
+    return nullptr;  // the caller names the file
   }
+  if (XmCutShort(bytes)) NameBrokenContent(path, "it is cut short and plays the part that is there");
   std::lock_guard<std::mutex> g(g_lock);
   // The game holds on to the last song it loaded only, so every song that is
   // not playing can go now (one stopped song can be restarted until the next

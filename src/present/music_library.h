@@ -3,6 +3,9 @@
 // into the same mix as the effects; the game thread only flips switches.
 #pragma once
 
+#include <cstdint>
+#include <vector>
+
 struct FMUSIC_MODULE;  // a loaded song
 
 // Output types: 0 plays no music (every call is still accepted), any other
@@ -24,3 +27,7 @@ int FMUSIC_SetMasterVolume(FMUSIC_MODULE* song, int volume);
 bool FMUSIC_IsPlaying(FMUSIC_MODULE* song);
 int FMUSIC_GetMasterVolume(FMUSIC_MODULE* song);
 int FSOUND_GetOutput();
+
+// True when an XM module's patterns, instruments or samples run past the end
+// of its bytes (a file cut short); false for anything that is not XM.
+bool XmCutShort(const std::vector<uint8_t>& bytes);

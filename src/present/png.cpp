@@ -20,6 +20,12 @@ void ReadFromMemory(png_structp png, png_bytep out, png_size_t n) {
   r->pos += n;
 }
 
+// A picture that cannot be read is named by whoever asked for it, in one
+// line; libpng's own words (on standard error by default) would only add
+// lines without the file's name.
+[[noreturn]] void QuietError(png_structp png, png_const_charp) { png_longjmp(png, 1); }
+void QuietWarning(png_structp, png_const_charp) {}
+
 }  // namespace
 
 bool ReadPngSize(const std::vector<uint8_t>& bytes, int* w, int* h) {
@@ -39,7 +45,7 @@ bool ReadPngSize(const std::vector<uint8_t>& bytes, int* w, int* h) {
 
 bool DecodePng(const std::vector<uint8_t>& bytes, int* w, int* h, std::vector<uint8_t>* rgba) {
   if (bytes.size() < 8 || png_sig_cmp(bytes.data(), 0, 8) != 0) return false;
-  png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, QuietError, QuietWarning);
   if (!png) return false;
   png_infop info = png_create_info_struct(png);
   if (!info) {

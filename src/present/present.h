@@ -322,6 +322,15 @@ bool RenameFile(const std::string& from, const std::string& to);
 // it. False, with `fresh` removed, when the swap could not be made.
 bool ReplaceWithNewFile(const std::string& fresh, const std::string& name, const std::string& backup);
 bool CreateEmptyFile(const std::string& path);
+// Why the last failed write, flush or rename failed ("No space left on
+// device"), for telling the player.
+std::string LastFileError();
+// One line on standard error, the first time only for each path: "could not
+// write PATH (why); CONSEQUENCE". The game goes on.
+void SayCannotWrite(const std::string& path, const std::string& consequence);
+// One line on standard error, the first time only for each path: "PATH is
+// missing" or "PATH is broken" (there but unreadable), then the consequence.
+void NameBrokenContent(const std::string& path, const std::string& consequence);
 std::vector<std::string> ReadDir(const std::string& path);  // "." and ".." first
 // The real path a game path resolves to for reading ("" when none exists).
 std::string ResolveReadPath(const std::string& path);

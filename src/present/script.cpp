@@ -62,6 +62,15 @@ int CharForKey(int key) {
   }
 }
 
+// A frame number past this is a mistake (some 580 years of play), and one at
+// the very top of the range would overflow on its way to "tap"'s release.
+constexpr long kLastFrame = 1L << 40;
+
+bool AllDigits(const std::string& s, size_t from) {
+  return s.size() > from &&
+         std::all_of(s.begin() + static_cast<long>(from), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
 int ParseKey(std::string name) {
   for (auto& ch : name) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
   if (name == "LEFT") return VK_LEFT;
@@ -78,11 +87,12 @@ int ParseKey(std::string name) {
   if (name.size() == 1 && (std::isalpha(static_cast<unsigned char>(name[0])) ||
                            std::isdigit(static_cast<unsigned char>(name[0]))))
     return name[0];
-  if (name.size() >= 2 && name[0] == 'F' && std::all_of(name.begin() + 1, name.end(), ::isdigit)) {
+  // Short digit runs only: a long one would not fit the number it is read into.
+  if (name.size() >= 2 && name.size() <= 3 && name[0] == 'F' && AllDigits(name, 1)) {
     int n = std::atoi(name.c_str() + 1);
     if (n >= 1 && n <= 12) return VK_F1 + n - 1;
   }
-  if (!name.empty() && std::all_of(name.begin(), name.end(), ::isdigit)) {
+  if (name.size() <= 3 && AllDigits(name, 0)) {
     int n = std::atoi(name.c_str());
     if (n >= 1 && n <= 255) return n;
   }
@@ -112,6 +122,10 @@ bool LoadInputScript(const std::string& file, std::string* error) {
     if (!(ls >> frame)) {
       if (body.find_first_not_of(" \t") == std::string::npos) continue;
       *error = file + ":" + std::to_string(lineNo) + ": expected a frame number";
+      return false;
+    }
+    if (frame > kLastFrame) {
+      *error = file + ":" + std::to_string(lineNo) + ": frame number " + std::to_string(frame) + " is too large";
       return false;
     }
     if (!(ls >> verb) || frame < 0) {

@@ -69,6 +69,7 @@ bool DecodeWav(const std::vector<uint8_t>& bytes, Sound* out, std::string* error
     } else if (std::memcmp(p + at, "data", 4) == 0) {
       data = body;
       dataBytes = avail;
+      if (avail < len) *error = "cut short: it plays the part that is there";
     }
     at += 8 + static_cast<size_t>(len) + (len & 1);
     if (len > size) break;

@@ -198,9 +198,10 @@ Sound* LoadSound(const std::string& path, int flags) {
   auto sound = std::make_shared<Sound>();
   std::string error;
   if (!DecodeSound(bytes, sound.get(), &error)) {
-    std::cerr << "boingle: " << path << ": " << error << "\n";
+    NameBrokenContent(path, error);
     return nullptr;
   }
+  if (!error.empty()) NameBrokenContent(path, error);
   sound->loop = (flags & 1) != 0;
   g_cache.push_back({real, flags, sound});
   return sound.get();

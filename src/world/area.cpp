@@ -56,6 +56,7 @@ void LoadImageSetsOf(const std::string& folder) {
     auto set = std::make_unique<TImageSet>();
     set->sequence = ImageSetSequence++;
     set->image = LoadImage(path, IMG_FILTERED);
+    if (!set->image) NameBrokenContent(path, "the level draws nothing where it stands");
     set->fileName = name;
     set->folder = folder;
     set->width = ImageWidth(set->image);
@@ -97,7 +98,11 @@ void SelectArea(int n) {
   TilesetWidth = TilesetHeight = 0;
   std::string path = std::string("Tilesets/TILES_") + row.tileset + ".PNG";
   Image* sheet = LoadImage(path, IMG_FILTERED);
-  if (!sheet) return;  // no sheet, no tileset: tiles draw nothing
+  if (!sheet) {
+    // No sheet, no tileset: tiles draw nothing, the level still plays.
+    NameBrokenContent(path, "the level's tiles are not drawn");
+    return;
+  }
   TilesetWidth = ImageWidth(sheet);
   TilesetHeight = ImageHeight(sheet);
   FreeImage(sheet);

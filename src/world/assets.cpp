@@ -60,8 +60,23 @@ void StoreItemSize(int kind, const Image* img) {
 
 Font* LoadGameFont(int size, std::vector<std::string>* notices) {
   Font* f = LoadFont(BOINGLE_FONT_PATH, size, 4);
-  if (!f) notices->push_back("Font not loaded");
+  // "Font not loaded" for each size; the first names the file.
+  if (!f) {
+    bool named = false;
+    for (const auto& n : *notices) named = named || n.find(BOINGLE_FONT_PATH) != std::string::npos;
+    notices->push_back(named ? "Font not loaded"
+                             : std::string("Font not loaded: ") + BOINGLE_FONT_PATH + " is missing or broken");
+  }
   return f;
+}
+
+// The tunes are read when they first play, which may be an hour into the
+// game: a missing one is named now, with the rest.
+void CheckMusicFiles(std::vector<std::string>* missing) {
+#define BOINGLE_CHECK_TUNE(n, name, path) \
+  if (FileType(path) != 1) missing->push_back(path);
+  BOINGLE_MUSIC(BOINGLE_CHECK_TUNE)
+#undef BOINGLE_CHECK_TUNE
 }
 
 }  // namespace
@@ -93,11 +108,11 @@ std::vector<std::string> LoadCatalogue() {
   FontTiny = LoadGameFont(2, &notices);
   if (FontLarge) SetImageFont(FontLarge);
   LoadMenu(&missing);
-  if (!missing.empty()) {
-    std::string message = "Missing content (" + std::to_string(missing.size()) + " files):";
-    for (auto& m : missing) message += "\n  " + m;
-    notices.insert(notices.begin(), message);
-  }
+  CheckMusicFiles(&missing);
+  // One line a file, so each can be read (and found) on its own.
+  std::vector<std::string> named;
+  for (auto& m : missing) named.push_back("Missing or broken content: " + m);
+  notices.insert(notices.begin(), named.begin(), named.end());
   return notices;
 }
 

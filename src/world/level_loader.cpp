@@ -1,5 +1,7 @@
 #include "world/level_loader.h"
 
+#include <algorithm>
+#include <cmath>
 #include <iostream>
 #include <map>
 #include <set>
@@ -32,16 +34,23 @@ std::map<int, CreatorFn>& Creators() {
 // list too (and, since every later read also meets the end, every later list):
 // past the end the file layer yields empty lines forever.
 template <typename Fn>
-void ReadList(File* f, const char* marker, Fn perLine) {
+bool ReadList(File* f, const char* marker, Fn perLine) {
   while (!Eof(f)) {
     std::string line = ReadLine(f);
-    if (line == marker) return;
+    if (line == marker) return true;
     perLine(line);
   }
+  return false;
+}
+
+std::string g_levelPath;  // the file being read, for the notices
+
+int Held(int v) {
+  return std::clamp(v, -kLevelNumberLimit, kLevelNumberLimit);
 }
 
 int IntField(const std::string& line, int n) {
-  return LenientInt(Field(line, ',', n));
+  return Held(LenientInt(Field(line, ',', n)));
 }
 
 void RaiseHighestLayer(int layer) {
@@ -71,7 +80,12 @@ void ReadImageTileLine(const std::string& line) {
   t.y = static_cast<float>(IntField(line, 2));
   t.layer = IntField(line, 3);
   RaiseHighestLayer(t.layer);
-  t.set = FindImageSet(Field(line, ',', 4), Field(line, ',', 5));
+  std::string file = Field(line, ',', 4), folder = Field(line, ',', 5);
+  t.set = FindImageSet(file, folder);
+  // A picture the level names that is not there (or did not load): said once,
+  // the tile draws nothing.
+  if ((!t.set || !t.set->image) && !file.empty())
+    NameBrokenContent(ImageSetRoot + folder + file, "a picture of " + g_levelPath + " is not drawn");
   ImageTiles.push_back(t);
 }
 
@@ -103,10 +117,11 @@ const std::string& EmptyText() {
 }  // namespace
 
 int ActiveLine::Int(const char* name) const {
-  return LenientInt(Text(name));
+  return Held(LenientInt(Text(name)));
 }
 double ActiveLine::Real(const char* name) const {
-  return LenientReal(Text(name));
+  double v = LenientReal(Text(name));
+  return std::isnan(v) ? 0.0 : std::clamp(v, -kLevelRealLimit, kLevelRealLimit);
 }
 const std::string& ActiveLine::Text(const char* name) const {
   int n = kind ? KindFieldNumber(*kind, name) : 0;
@@ -144,6 +159,9 @@ void UnloadLevel() {
 bool LoadLevel(const std::string& name) {
   UnloadLevel();
   ResetLevelState();
+  // A seeded run plays a level the same way however it was reached, so the
+  // recorded run of one level replays inside a run of the whole game.
+  if (Options.seeded) SeedRnd(Options.seed);
   std::string path = "Levels/" + name;
   File* f = ReadFile(path);
   if (!f) {
@@ -168,14 +186,18 @@ bool LoadLevel(const std::string& name) {
   for (int& mode : LayerScrollMode) mode = LenientInt(ReadLine(f));
   ReadLine(f);  // heading of the tile list
 
-  ReadList(f, kImageTileMarker, ReadTileLine);
-  ReadList(f, kCollisionMarker, ReadImageTileLine);
-  ReadList(f, kActiveMarker, ReadCollisionLine);
+  g_levelPath = path;
+  bool whole = ReadList(f, kImageTileMarker, ReadTileLine);
+  whole = ReadList(f, kCollisionMarker, ReadImageTileLine) && whole;
+  whole = ReadList(f, kActiveMarker, ReadCollisionLine) && whole;
   // The bounds run to the bottom-right corner of the bottom-right block.
   LevelMaxX += kTileSize;
   LevelMaxY += kTileSize;
-  ReadList(f, kEndMarker, ReadActiveLine);
+  whole = ReadList(f, kEndMarker, ReadActiveLine) && whole;
   CloseFile(f);
+  // A file cut short loads as far as it goes (the format asks no more), but
+  // the player hears why the level looks the way it does.
+  if (!whole) NameBrokenContent(path, std::string("it ends before its \"") + kEndMarker + "\" line and is played as far as it goes");
 
   // Last, so the area's rules override anything the objects set.
   SelectArea(LevelArea);

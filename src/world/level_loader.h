@@ -24,6 +24,14 @@ constexpr const char* kCollisionMarker = "COLLISION_LIST";
 constexpr const char* kActiveMarker = "ACTIVE_LIST";
 constexpr const char* kEndMarker = "FIN! :D";
 
+// Every number a level file gives is held to this much either way: a
+// hand-edited or damaged line (a width of two thousand million tiles) must not
+// overflow the sums the objects make of positions and sizes. It is far beyond
+// any real level: half a million tiles.
+constexpr int kLevelNumberLimit = 1 << 24;
+// Reals likewise, and a real that is not a number reads 0.
+constexpr double kLevelRealLimit = 1e9;
+
 struct ObjectKindRow;
 
 // One line of the active list. Fields 4 to 11 mean something different for

@@ -32,7 +32,9 @@ bool LoadMessageTable(const std::string& path) {
   std::vector<uint8_t> bytes;
   if (!ReadWholeFile(path, &bytes)) return false;
   std::istringstream in(std::string(bytes.begin(), bytes.end()));
-  bool ok = true;
+  // The forge ends every line; a last line without its end is most likely a
+  // file cut short (its text too). It is still taken, and the file named.
+  bool ok = bytes.empty() || bytes.back() == '\n';
   std::string line;
   while (std::getline(in, line)) {
     if (!line.empty() && line.back() == '\r') line.pop_back();

@@ -14,6 +14,6 @@ extern int MessageSpeaker[kMessageTableSize];
 
 // Fills the table from the forge's file ("INDEX<tab>SPEAKER<tab>TEXT" lines;
 // texts are bytes 0-255). The table is emptied first. Returns false when the
-// file cannot be read or a line is malformed; the well-formed lines are still
-// taken.
+// file cannot be read, a line is malformed or the last line has no line end
+// (a file cut short); the well-formed lines are still taken.
 bool LoadMessageTable(const std::string& path);

@@ -4,6 +4,7 @@
 
 #include "world/asset_table.h"
 #include "present/music_library.h"
+#include "present/present.h"
 #include "present/state_dump.h"
 
 int CurrentMusicId = kNoMusicId;
@@ -42,7 +43,10 @@ void PlayMusic(int id) {
   StopMusic();
   // An id without a file keeps the song just stopped, which then starts again
   // from its beginning.
-  if (const char* file = MusicFileFor(id)) MusicModule = FMUSIC_LoadSong(file);
+  if (const char* file = MusicFileFor(id)) {
+    MusicModule = FMUSIC_LoadSong(file);
+    if (!MusicModule) NameBrokenContent(file, "it does not play");
+  }
   FMUSIC_SetMasterVolume(MusicModule, MusicVolume);
   FMUSIC_SetLooping(MusicModule, 1);
   FMUSIC_PlaySong(MusicModule);

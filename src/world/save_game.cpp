@@ -178,7 +178,7 @@ void NewSlot(int n) {
   DeleteFile(BackupName(n));
   int records[kLevelRecords][kRecordColumns];
   NewRecords(records);
-  WriteSlotFile(n, kNewSlotLives, records, 0);
+  if (!WriteSlotFile(n, kNewSlotLives, records, 0)) SayCannotWrite(SlotPath(n), "the new slot is not saved");
 }
 
 bool WriteSlot(int n) {
@@ -186,7 +186,9 @@ bool WriteSlot(int n) {
 }
 
 void SaveSlot(int n) {
-  WriteSlot(n);
+  // The progress stays in memory and the next save tries again; the old file
+  // (or its backup) still holds what was saved before.
+  if (!WriteSlot(n)) SayCannotWrite(SlotPath(n), "progress is not saved");
 }
 
 bool LoadSlot(int n) {

@@ -43,7 +43,9 @@ void EnsureSlots();
 void NewSlot(int n);
 // Writes the current progress to slot n. The new file is written and flushed
 // in full before the old one is given up, so a crash at any point leaves a
-// complete slot (the file or its backup). Nothing is reported to the player.
+// complete slot (the file or its backup). A slot that cannot be written (a
+// full disk, a read-only folder) is named once on standard error; the game
+// plays on with the progress in memory.
 void SaveSlot(int n);
 // The same, telling whether the new file was written: false leaves the old
 // file as it was.

@@ -1,5 +1,6 @@
 #include "world/settings.h"
 
+#include <algorithm>
 #include <iostream>
 
 #include "world/game_state.h"
@@ -25,6 +26,7 @@ namespace {
 constexpr int kFieldCount = 15;
 constexpr int kFileBytes = kFieldCount * 4;
 constexpr const char* kSettingsNew = "config.dat.new";
+constexpr int kMaxMusicVolume = 300;
 
 std::string Path(const char* name) { return UserFile(name); }
 
@@ -45,18 +47,25 @@ bool ReadFields(const char* name, int out[kFieldCount]) {
   return true;
 }
 
+// A hand-edited file may hold anything. A key code no key has would leave
+// the hero without that control for good (the key configuration is reached
+// only through the console), so it falls back to the key the game comes
+// with; volumes are held to their ranges. Values in range are kept as they
+// are, and the start-up questions deal with the two choices.
+int KeyOr(int code, int fallback) { return code >= 1 && code <= 255 ? code : fallback; }
+
 void Apply(const int v[kFieldCount]) {
   ViewingMode = v[0];
   SoundOutputType = v[1];
-  MusicVolume = v[2];
-  MusicVolumeSetting = v[2];
-  SoundVolume = static_cast<float>(v[3]) / 1000.0f;
-  KeyUp = v[4];
-  KeyDown = v[5];
-  KeyLeft = v[6];
-  KeyRight = v[7];
-  KeyJump = v[8];
-  KeyAttack = v[9];
+  MusicVolume = std::clamp(v[2], 0, kMaxMusicVolume);
+  MusicVolumeSetting = MusicVolume;
+  SoundVolume = static_cast<float>(std::clamp(v[3], 0, 1000)) / 1000.0f;
+  KeyUp = KeyOr(v[4], kNewFile[4]);
+  KeyDown = KeyOr(v[5], kNewFile[5]);
+  KeyLeft = KeyOr(v[6], kNewFile[6]);
+  KeyRight = KeyOr(v[7], kNewFile[7]);
+  KeyJump = KeyOr(v[8], kNewFile[8]);
+  KeyAttack = KeyOr(v[9], kNewFile[9]);
   IntroSeen = v[10];
   Cut1Seen = v[11];
   for (int i = 0; i < 3; ++i) ExtraFlags[i] = v[12 + i];
@@ -76,12 +85,7 @@ void WriteFields(const int v[kFieldCount]) {
   }
   if (!ok) DeleteFile(fresh);
   ok = ok && ReplaceWithNewFile(fresh, file, backup);
-  if (!ok) {
-    // Said once: the game saves its settings on every pass of its loop.
-    static bool told = false;
-    if (!told) std::cerr << "boingle: could not write " << file << "; settings changes are not kept\n";
-    told = true;
-  }
+  if (!ok) SayCannotWrite(file, "settings changes are not kept");
 }
 
 }  // namespace
