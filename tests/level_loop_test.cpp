@@ -2,6 +2,8 @@
 // a level, the command-line level's hand-back, the HUD and the score roll.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "entities/level_completion.h"
 #include "entities/message_point.h"
 #include "world/assets.h"
@@ -242,8 +244,16 @@ TEST_F(LevelLoopTest, AMissingLevelIsNamedOnScreenAndLeftInsteadOfPlayedEmpty) {
   EXPECT_EQ(test::ReadText(dir_ / "Quonitor_In.bat"), "quonitor.exe nosuch.doy\r\n");
 
   // From the world map a level that is not made yet leads back to the map.
+  // Which levels are still missing changes as they are made: take the last
+  // one the game's folder lacks, and none once every level is there.
+  int missing = 0;
+  for (int id : {LevelIds::ForestI, LevelIds::GhostI, LevelIds::ForestII, LevelIds::DesertI, LevelIds::TempleI,
+                 LevelIds::BeachI, LevelIds::OceanI, LevelIds::BeachII, LevelIds::VolcanoI, LevelIds::VolcanoII,
+                 LevelIds::MountainI, LevelIds::AirI, LevelIds::CastleI, LevelIds::WierdI})
+    if (!std::filesystem::exists(std::filesystem::path(BOINGLE_GAME_DIR) / "Levels" / LevelFileFor(id))) missing = id;
+  if (missing == 0) GTEST_SKIP() << "every level of the map is made";
   test::StartHeadless(dir_.str(), "5 tap SPACE\n", 2000);
-  PlayLevel(LevelIds::WierdI);
+  PlayLevel(missing);
   EXPECT_LT(FramesPresented(), 10) << "a key skips the notice";
   EXPECT_EQ(LevelExitCode, 3);
   EXPECT_EQ(GameState, GameStateId::WorldMap);

@@ -2,7 +2,9 @@
 // played by the real program, headless, and must end its level through the
 // exit (LastLevel's exit 1) without losing a life. A `<level>_run.txt` only
 // has to get there; a `<level>_full.txt` must also have taken the level's
-// three statues and found its secret on the way.
+// three statues and found its secret on the way. The last level is the one
+// exception: its story ends in the warp box (exit code 1913, straight to "To
+// be Continued..."), so its runs must end there instead.
 //
 // Runs are made with tools/routefinder and replayed here exactly: the game is
 // deterministic for a seed and a script.
@@ -26,6 +28,9 @@ struct RecordedRun {
   std::string script;  // its file
   bool full;
 };
+
+// The exit code a level's recorded runs must end with.
+std::string GoalExitOf(const std::string& level) { return level == "lev_wierd_1.doy" ? "1913" : "1"; }
 
 std::vector<RecordedRun> RecordedRuns() {
   std::vector<RecordedRun> runs;
@@ -71,7 +76,7 @@ TEST_P(LevelRunTest, EndsAtTheExit) {
   EXPECT_EQ(r.exitCode, 0) << r.err;
   EXPECT_LT(test::JsonNumber(state, "Frames"), 30000) << "the run did not end the level";
   EXPECT_EQ(LastLevelPart(state, "file"), "\"" + run.level + "\"");
-  EXPECT_EQ(LastLevelPart(state, "exit"), "1") << "the level did not end through its exit";
+  EXPECT_EQ(LastLevelPart(state, "exit"), GoalExitOf(run.level)) << "the level did not end through its goal";
   EXPECT_EQ(test::JsonNumber(state, "Lives"), 10) << "a life was lost on the way";
   if (run.full) {
     EXPECT_EQ(LastLevelPart(state, "statues"), "[1, 1, 1]") << "every statue";

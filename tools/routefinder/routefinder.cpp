@@ -3,7 +3,7 @@
 //
 //   routefinder [--data DIR] [--seed N] [--via X,Y[,R] ...] [--out FILE]
 //               [--chunk N] [--rollouts N] [--lookahead N] [--max-frames N]
-//               [--tries N] LEVEL.doy
+//               [--tries N] [--goal exit|warp] LEVEL.doy
 //
 // The game runs headless in this process, as `boingle --headless --seed N
 // LEVEL.doy` would, and a hook at the end of every frame steers it. Every
@@ -15,7 +15,9 @@
 // list of --via points (pass within R pixels, default 48, of each, in order:
 // statues, a secret box, a high ledge the direct way would miss), then the
 // level's exit. At the exit the script waits for "Press Space" and ends the
-// level. A search that ends in a corner (every choice hurts, or no progress
+// level. With --goal warp the way ends in the level's warp box instead (the
+// last level leaves the story that way, exit code 1913, with no end
+// sequence to wait for); reaching the exit box then counts as a wrong turn. A search that ends in a corner (every choice hurts, or no progress
 // for 20 seconds of play) starts again with other random continuations and
 // a longer look ahead, up to --tries times.
 //
@@ -65,6 +67,7 @@ struct Params {
   long maxFrames = 6000;
   int tries = 4;
   uint64_t searchSeed = 0;
+  bool warpGoal = false;
 };
 
 // Keys held, as bits.
@@ -122,18 +125,23 @@ void TargetOf(size_t k, float* x, float* y) {
     *x = P.via[k].x;
     *y = P.via[k].y;
   } else {
-    *x = (LevelExitBox.left + LevelExitBox.right) / 2.0f;
-    *y = (LevelExitBox.top + LevelExitBox.bottom) / 2.0f;
+    const TLevelBox& goal = P.warpGoal ? WarpBox : LevelExitBox;
+    *x = (goal.left + goal.right) / 2.0f;
+    *y = (goal.top + goal.bottom) / 2.0f;
   }
 }
 
 // How far along the way this moment is; kFailed for a knock or an exit
 // touched too early, kFinished (less the frames it took) at the exit.
+bool AtGoal() { return P.warpGoal ? LevelExitCode == ExitCode::Warp : TallyState > 0; }
+
 double Score() {
   if (PlayerState != 0 || Health < 5) return kFailed;
-  // The warp box ends the level at once, far from the way asked for.
-  if (LevelExitCode == ExitCode::Warp) return kFailed;
-  if (TallyState > 0)
+  // Any other way out of the level than the goal is a wrong turn: the warp
+  // box ends the level at once, the exit box when the goal is the warp.
+  if (LevelExitCode == ExitCode::Warp && !P.warpGoal) return kFailed;
+  if (P.warpGoal && TallyState > 0) return kFailed;
+  if (AtGoal())
     return g_reached >= P.via.size() ? kFinished - static_cast<double>(FramesPresented()) : kFailed;
   float tx, ty;
   TargetOf(g_reached, &tx, &ty);
@@ -292,7 +300,7 @@ void LineFrame() {
     std::fprintf(stderr, "routefinder: no way found within %ld frames\n", P.maxFrames);
     _exit(3);
   }
-  if (TallyState > 0) {
+  if (TallyState > 0 && !P.warpGoal) {
     // At the exit: hands off, then Space when the end waits for it.
     ApplyKeys(0, false);
     bool space = TallyState == 3 && !g_spaceTapped;
@@ -305,6 +313,15 @@ void LineFrame() {
     g_history.push_back({frame, 0, false, space});
     if (space) WriteScript();
     return;
+  }
+  if (P.warpGoal && LevelExitCode == ExitCode::Warp) {
+    // The warp ends the level at once: the keys so far are the whole run.
+    if (Score() == kFailed) {
+      std::fprintf(stderr, "routefinder: the warp was reached before every --via point\n");
+      _exit(3);
+    }
+    g_history.push_back({frame, g_held, false, false});
+    WriteScript();
   }
   if (Score() == kFailed) {
     std::fprintf(stderr, "routefinder: the line of play took a knock at frame %ld\n", frame);
@@ -371,6 +388,7 @@ void WriteScript() {
   std::ostringstream s;
   s << "# " << P.level << ", found by tools/routefinder with --seed " << P.seed;
   for (const Waypoint& w : P.via) s << " --via " << w.x << "," << w.y << "," << w.r;
+  if (P.warpGoal) s << " --goal warp";
   s << "\n# Replay: boingle --headless --seed " << P.seed << " --script THIS " << P.level << "\n";
   int held = 0;
   for (const FrameKeys& f : g_history) {
@@ -396,7 +414,8 @@ void WriteScript() {
 [[noreturn]] void Usage(const char* why) {
   std::fprintf(stderr,
                "routefinder: %s\nusage: routefinder [--data DIR] [--seed N] [--via X,Y[,R] ...] [--out FILE]\n"
-               "       [--chunk N] [--rollouts N] [--lookahead N] [--max-frames N] [--tries N] LEVEL.doy\n",
+               "       [--chunk N] [--rollouts N] [--lookahead N] [--max-frames N] [--tries N]\n"
+               "       [--goal exit|warp] LEVEL.doy\n",
                why);
   std::exit(2);
 }
@@ -426,6 +445,10 @@ void Parse(int argc, char** argv) {
       P.lookahead = std::max(1, std::atoi(next().c_str()));
     } else if (a == "--tries") {
       P.tries = std::max(1, std::atoi(next().c_str()));
+    } else if (a == "--goal") {
+      std::string g = next();
+      if (g != "exit" && g != "warp") Usage("--goal exit|warp");
+      P.warpGoal = g == "warp";
     } else if (a == "--max-frames") {
       P.maxFrames = std::atol(next().c_str());
     } else if (a.rfind("--", 0) == 0) {
