@@ -91,7 +91,9 @@ TEST_P(SunnyLevelsTest, EveryLinkIsWired) {
   TriggerZoneList.Walk([&](TTriggerZone& z) { fired.insert(z.target); });
   fired.insert(0);
   TriggerList.Walk([&](TTriggerable& t) {
-    if (t.hidden) EXPECT_TRUE(fired.count(t.link)) << "nothing shows the hidden object at " << t.x << "," << t.y;
+    if (t.hidden) {
+      EXPECT_TRUE(fired.count(t.link)) << "nothing shows the hidden object at " << t.x << "," << t.y;
+    }
   });
   std::set<int> heard;
   MessagePoints.Walk([&](TMessagePoint& m) {
