@@ -294,6 +294,46 @@ TEST(PngTest, InterlacedPicturesDecodeAndCutOffOnesAreRefused) {
   }
 }
 
+// The same file with its header claiming another size (the header's check
+// value made right, so only the size is wrong).
+std::vector<uint8_t> WithClaimedSize(std::vector<uint8_t> file, uint32_t w, uint32_t h) {
+  for (int i = 0; i < 4; ++i) {
+    file[16 + i] = static_cast<uint8_t>(w >> (24 - 8 * i));
+    file[20 + i] = static_cast<uint8_t>(h >> (24 - 8 * i));
+  }
+  uint32_t crc = 0xffffffffu;
+  for (size_t i = 12; i < 29; ++i) {
+    crc ^= file[i];
+    for (int k = 0; k < 8; ++k) crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
+  }
+  crc ^= 0xffffffffu;
+  for (int i = 0; i < 4; ++i) file[29 + i] = static_cast<uint8_t>(crc >> (24 - 8 * i));
+  return file;
+}
+
+// A header may promise any size; the file's data decides. Sizes past 16384 a
+// side or 16 million pixels are refused by the header reader and the decoder
+// alike (they must agree: the headless loader trusts the header), and a big
+// promise over a small file fails on the missing rows.
+TEST(PngTest, HeadersPromisingMoreThanTheFileHoldsAreRefused) {
+  const int w = 13, h = 11;
+  std::vector<uint8_t> rgba(static_cast<size_t>(w) * h * 4, 0x80);
+  std::vector<uint8_t> file = InterlacedPng(w, h, rgba);
+  int dw = 0, dh = 0;
+  std::vector<uint8_t> back;
+  ASSERT_TRUE(DecodePng(WithClaimedSize(file, w, h), &dw, &dh, &back)) << "the rewritten header is sound";
+  for (auto [cw, ch] : {std::pair<uint32_t, uint32_t>{16385, 1}, {4097, 4096}, {16384, 16384}, {0, 5}}) {
+    std::vector<uint8_t> claim = WithClaimedSize(file, cw, ch);
+    EXPECT_FALSE(ReadPngSize(claim, &dw, &dh)) << cw << "x" << ch;
+    EXPECT_FALSE(DecodePng(claim, &dw, &dh, &back)) << cw << "x" << ch;
+  }
+  std::vector<uint8_t> big = WithClaimedSize(file, 4096, 4096);
+  EXPECT_TRUE(ReadPngSize(big, &dw, &dh));
+  EXPECT_FALSE(DecodePng(big, &dw, &dh, &back));
+  file[28] = 0;  // not interlaced: the rows are taken as they come
+  EXPECT_FALSE(DecodePng(WithClaimedSize(file, 4096, 4096), &dw, &dh, &back));
+}
+
 
 // Headless runs keep a picture's size only, until its pixels are asked for;
 // they come from the file then, and a file cut short is still refused.

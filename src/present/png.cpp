@@ -26,6 +26,13 @@ void ReadFromMemory(png_structp png, png_bytep out, png_size_t n) {
 [[noreturn]] void QuietError(png_structp png, png_const_charp) { png_longjmp(png, 1); }
 void QuietWarning(png_structp, png_const_charp) {}
 
+// The biggest picture we take: 16384 pixels a side, 16 million pixels in all
+// (64 MB of RGBA; the game's largest sheet is a million). A damaged or
+// hostile header cannot make us take more than that.
+bool PlausibleSize(uint32_t w, uint32_t h) {
+  return w > 0 && h > 0 && w <= 16384 && h <= 16384 && uint64_t(w) * h <= 4096u * 4096u;
+}
+
 }  // namespace
 
 bool ReadPngSize(const std::vector<uint8_t>& bytes, int* w, int* h) {
@@ -37,7 +44,7 @@ bool ReadPngSize(const std::vector<uint8_t>& bytes, int* w, int* h) {
            uint32_t(bytes[at + 3]);
   };
   uint32_t ww = be32(16), hh = be32(20);
-  if (ww == 0 || hh == 0 || ww > 16384 || hh > 16384) return false;
+  if (!PlausibleSize(ww, hh)) return false;
   *w = static_cast<int>(ww);
   *h = static_cast<int>(hh);
   return true;
@@ -63,7 +70,7 @@ bool DecodePng(const std::vector<uint8_t>& bytes, int* w, int* h, std::vector<ui
   png_set_read_fn(png, &reader, ReadFromMemory);
   png_read_info(png, info);
   png_uint_32 ww = png_get_image_width(png, info), hh = png_get_image_height(png, info);
-  if (ww == 0 || hh == 0 || ww > 16384 || hh > 16384) png_error(png, "size");
+  if (!PlausibleSize(ww, hh)) png_error(png, "size");
   int depth = png_get_bit_depth(png, info), type = png_get_color_type(png, info);
   if (depth == 16) png_set_strip_16(png);
   if (type == PNG_COLOR_TYPE_PALETTE) png_set_palette_to_rgb(png);
@@ -75,9 +82,21 @@ bool DecodePng(const std::vector<uint8_t>& bytes, int* w, int* h, std::vector<ui
   int passes = png_set_interlace_handling(png);
   png_read_update_info(png, info);
   if (png_get_rowbytes(png, info) != ww * 4) png_error(png, "format");
-  rgba->resize(static_cast<size_t>(ww) * hh * 4);
+  // A plain picture's rows are taken as they decode, so a header that
+  // promises more than the file carries fails before the memory is touched;
+  // an interlaced one revisits every row on each pass and needs them all.
+  const size_t rowBytes = static_cast<size_t>(ww) * 4;
+  rgba->clear();
+  if (passes > 1) {
+    rgba->resize(rowBytes * hh);
+  } else {
+    rgba->reserve(rowBytes * hh);
+  }
   for (int pass = 0; pass < passes; ++pass)
-    for (png_uint_32 y = 0; y < hh; ++y) png_read_row(png, rgba->data() + static_cast<size_t>(y) * ww * 4, nullptr);
+    for (png_uint_32 y = 0; y < hh; ++y) {
+      if (passes == 1) rgba->resize(rowBytes * (y + 1));
+      png_read_row(png, rgba->data() + rowBytes * y, nullptr);
+    }
   png_read_end(png, nullptr);
   png_destroy_read_struct(&png, &info, nullptr);
   *w = static_cast<int>(ww);
