@@ -117,6 +117,8 @@ struct Page {
   GLuint tex = 0;
   int w = 0, h = 0;
   bool shared = false;  // an atlas page; otherwise one image's own texture
+  // Whether the texture has its memory yet (see EnsureStored).
+  bool stored = false;
   int users = 0;
   std::vector<Shelf> shelves;
   int nextShelfY = 0;
@@ -187,6 +189,8 @@ class GLBackend : public Backend {
   void MovePointer(int x, int y) override;
 
   void UploadImage(Image& img) override;
+  void FillTexture(Image& img);
+  void WriteTexture(Image& img);
   void ReleaseImage(Image& img) override;
   void Quad(const Image* img, const QuadVertex v[4], uint8_t r, uint8_t g, uint8_t b, float alpha,
             int blend) override;
@@ -205,6 +209,8 @@ class GLBackend : public Backend {
   void MakeCurrent() { SDL_GL_MakeCurrent(window_, context_); }
   SDL_DisplayMode DesktopMode() const;
   int NewPage(int w, int h, bool shared);
+  void EnsureStored(int index);
+  void RebindBatchPage();
   bool PlaceOnSharedPage(int w, int h, int* page, int* x, int* y);
   void ResetShelves(Page& p);
   void Flush();
@@ -563,22 +569,39 @@ int GLBackend::NewPage(int w, int h, bool shared) {
   p.shared = shared;
   glGenTextures(1, &p.tex);
   glBindTexture(GL_TEXTURE_2D, p.tex);
-  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, w, h, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-  if (shared) {
+  if (shared) ResetShelves(p);
+  RebindBatchPage();
+  return index;
+}
+
+// A page takes its memory when the first picture is written to it: the
+// driver clears a new texture's memory, and the catalogue's pages would
+// otherwise take it all before the first frame, most of them for pictures
+// this run never shows.
+void GLBackend::EnsureStored(int index) {
+  Page& p = pages_[index];
+  if (p.stored || !p.tex) return;
+  Flush();
+  glBindTexture(GL_TEXTURE_2D, p.tex);
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, p.w, p.h, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
+  if (p.shared) {
     uint8_t white[kWhiteBlock * kWhiteBlock * 4];
     std::memset(white, 255, sizeof white);
     glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, kWhiteBlock, kWhiteBlock, GL_RGBA, GL_UNSIGNED_BYTE,
                     white);
-    ResetShelves(p);
   }
+  p.stored = true;
+  RebindBatchPage();
+}
+
+void GLBackend::RebindBatchPage() {
   glBindTexture(GL_TEXTURE_2D, batchPage_ >= 0 && batchPage_ < static_cast<int>(pages_.size())
                                    ? pages_[batchPage_].tex
                                    : 0);
-  return index;
 }
 
 void GLBackend::ResetShelves(Page& p) {
@@ -649,6 +672,28 @@ void GLBackend::UploadImage(Image& img) {
     }
     ++pages_[img.page].users;
   }
+  // A loaded picture's pixels are read at its first draw (FillTexture);
+  // until then its place stays empty.
+  img.textureFilled = false;
+  if (img.pixelsLoaded) WriteTexture(img);
+}
+
+void GLBackend::FillTexture(Image& img) {
+  EnsureStored(img.page);
+  bool had = img.pixelsLoaded;
+  // A file gone since the start draws as nothing, and is not read again.
+  if (had || EnsurePixels(&img)) WriteTexture(img);
+  img.textureFilled = true;
+  if (!had && !(img.flags & IMG_DYNAMIC)) {
+    std::vector<uint8_t>().swap(img.pixels);
+    img.pixelsLoaded = false;
+  }
+}
+
+void GLBackend::WriteTexture(Image& img) {
+  int padW = img.sheetW + 2 * kPagePad, padH = img.sheetH + 2 * kPagePad;
+  Flush();
+  EnsureStored(img.page);
   Page& p = pages_[img.page];
   glBindTexture(GL_TEXTURE_2D, p.tex);
   if (p.shared) {
@@ -669,6 +714,7 @@ void GLBackend::UploadImage(Image& img) {
                     scratch_.data());
   }
   glBindTexture(GL_TEXTURE_2D, batchPage_ >= 0 ? pages_[batchPage_].tex : 0);
+  img.textureFilled = true;
 }
 
 void GLBackend::ReleaseImage(Image& img) {
@@ -767,6 +813,9 @@ void GLBackend::Quad(const Image* img, const QuadVertex v[4], uint8_t r, uint8_t
   if (img) {
     if (img->page < 0 || img->page >= static_cast<int>(pages_.size()) || !pages_[img->page].tex)
       return;
+    // The texture is the backend's own copy of the picture; filling it on
+    // the first draw changes nothing the caller can see.
+    if (!img->textureFilled) FillTexture(const_cast<Image&>(*img));
     page = img->page;
     ox = static_cast<float>(img->pageX);
     oy = static_cast<float>(img->pageY);
@@ -774,6 +823,7 @@ void GLBackend::Quad(const Image* img, const QuadVertex v[4], uint8_t r, uint8_t
   } else {
     // Any atlas page has the white block: keep the batch's page if it can.
     page = batchPage_ >= 0 && pages_[batchPage_].shared ? batchPage_ : 0;
+    EnsureStored(page);
   }
   if (drawBuf_ == shownBuf_) KeepShownPicture();
   if (page != batchPage_ || blend != batchBlend_ || nearest != batchNearest_ ||
@@ -879,6 +929,8 @@ void GLBackend::Grab(Image& img, int frame, int x, int y) {
   if (!open_ || frame < 0 || frame >= img.Frames()) return;
   if (img.page < 0 || img.page >= static_cast<int>(pages_.size()) || !pages_[img.page].tex) return;
   MakeCurrent();
+  // The rest of the sheet must be there before part of it is painted over.
+  if (!img.textureFilled) FillTexture(img);
   Flush();
   const CellRect& c = img.cells[frame];
   // Only the part of the rectangle inside the frame is copied.

@@ -62,14 +62,16 @@ struct Image {
   float handleX = 0, handleY = 0;
   int flags = 0;
   std::vector<CellRect> cells;  // one per frame
-  // The whole sheet, RGBA8, straight alpha. Kept for images the backend must
-  // upload (real) or the caller asks pixels of (headless loads them lazily).
+  // The whole sheet, RGBA8, straight alpha. Loaded pictures decode lazily:
+  // for their first draw (dropped again once on the graphics card) or for a
+  // caller who asks for their pixels. Made pictures keep them.
   int sheetW = 0, sheetH = 0;
   std::vector<uint8_t> pixels;
   bool pixelsLoaded = false;
   // Backend data: which texture page and where the sheet sits in it.
   int page = -1;
   int pageX = 0, pageY = 0;
+  bool textureFilled = false;  // its place holds its pixels (filled at first draw)
   uint32_t generation = 0;  // bumped when pixels change (grab)
   int Frames() const { return static_cast<int>(cells.size()); }
 };

@@ -2,7 +2,6 @@
 
 #include <iostream>
 
-#include "present/image_prefetch.h"
 #include "world/message_table.h"
 #include "world/save_game.h"
 #include "world/sound_effects.h"
@@ -54,28 +53,6 @@ void LoadExtra(std::vector<std::string>* missing) { BOINGLE_IMAGES_EXTRA(BOINGLE
 
 #undef BOINGLE_LOAD_IMAGE
 
-// The catalogue's pictures in the order LoadCatalogue loads them.
-std::vector<std::string> CataloguePaths() {
-  std::vector<std::string> paths;
-#define BOINGLE_IMAGE_PATH(name, path, cw, ch, frames, hx, hy) paths.push_back(path);
-  BOINGLE_IMAGES_HERO(BOINGLE_IMAGE_PATH)
-  BOINGLE_IMAGES_POINTER(BOINGLE_IMAGE_PATH)
-  BOINGLE_IMAGES_HUD(BOINGLE_IMAGE_PATH)
-  BOINGLE_IMAGES_PARTICLES(BOINGLE_IMAGE_PATH)
-  BOINGLE_IMAGES_ACTIVE(BOINGLE_IMAGE_PATH)
-  BOINGLE_IMAGES_MESSAGE(BOINGLE_IMAGE_PATH)
-  BOINGLE_IMAGES_TV(BOINGLE_IMAGE_PATH)
-  BOINGLE_IMAGES_SPIKES(BOINGLE_IMAGE_PATH)
-  BOINGLE_IMAGES_ITEMS(BOINGLE_IMAGE_PATH)
-  BOINGLE_IMAGES_BLOCKS(BOINGLE_IMAGE_PATH)
-  BOINGLE_IMAGES_ENEMIES(BOINGLE_IMAGE_PATH)
-  BOINGLE_IMAGES_WORLDMAP(BOINGLE_IMAGE_PATH)
-  BOINGLE_IMAGES_EXTRA(BOINGLE_IMAGE_PATH)
-  BOINGLE_IMAGES_MENU(BOINGLE_IMAGE_PATH)
-#undef BOINGLE_IMAGE_PATH
-  return paths;
-}
-
 void StoreItemSize(int kind, const Image* img) {
   ItemKindWidth[kind] = ImageWidth(img);
   ItemKindHeight[kind] = ImageHeight(img);
@@ -106,8 +83,6 @@ void CheckMusicFiles(std::vector<std::string>* missing) {
 
 std::vector<std::string> LoadCatalogue() {
   std::vector<std::string> missing, notices;
-  // Decoded on worker threads while this thread uploads and reads the sounds.
-  PrefetchImages(CataloguePaths());
   LoadHero(&missing);
   LoadPointer(&missing);
   LoadHud(&missing);
@@ -133,7 +108,6 @@ std::vector<std::string> LoadCatalogue() {
   FontTiny = LoadGameFont(2, &notices);
   if (FontLarge) SetImageFont(FontLarge);
   LoadMenu(&missing);
-  EndImagePrefetch();
   CheckMusicFiles(&missing);
   // One line a file, so each can be read (and found) on its own.
   std::vector<std::string> named;

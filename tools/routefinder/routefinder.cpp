@@ -3,7 +3,7 @@
 //
 //   routefinder [--data DIR] [--seed N] [--via X,Y[,R] ...] [--out FILE]
 //               [--chunk N] [--rollouts N] [--lookahead N] [--max-frames N]
-//               [--tries N] [--goal exit|warp] LEVEL.doy
+//               [--tries N] [--goal exit|warp] [--prefix SCRIPT FRAME] LEVEL.doy
 //
 // The game runs headless in this process, as `boingle --headless --seed N
 // LEVEL.doy` would, and a hook at the end of every frame steers it. Every
@@ -21,6 +21,10 @@
 // for 20 seconds of play) starts again with other random continuations and
 // a longer look ahead, up to --tries times.
 //
+// --prefix plays a script's keys (a recorded run, usually the level's _run)
+// up to FRAME before the search takes over: a detour to a statue is then
+// searched from near it instead of from the start.
+//
 // The game is deterministic for a seed and a script, so the script the
 // search wrote plays the same way in the real program:
 //   boingle --headless --seed N --script FILE LEVEL.doy
@@ -32,6 +36,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <random>
 #include <sstream>
 #include <string>
@@ -68,6 +73,9 @@ struct Params {
   int tries = 4;
   uint64_t searchSeed = 0;
   bool warpGoal = false;
+  // Frames played from a script before the search takes over.
+  std::string prefix;
+  long prefixTo = 0;
 };
 
 // Keys held, as bits.
@@ -294,6 +302,45 @@ void Decide() {
 
 void WriteScript();
 
+// The keys of --prefix, frame by frame: what is held and whether Attack is
+// tapped. Space taps are left out: the line closes messages itself, on the
+// same frames as the run the prefix was recorded from.
+struct PrefixKeys {
+  std::map<long, std::pair<int, bool>> at;  // frame -> held after it, dash
+  int HeldAt(long frame) const {
+    auto it = at.upper_bound(frame);
+    return it == at.begin() ? 0 : std::prev(it)->second.first;
+  }
+  bool DashAt(long frame) const {
+    auto it = at.find(frame);
+    return it != at.end() && it->second.second;
+  }
+};
+PrefixKeys g_prefix;
+
+void ReadPrefix() {
+  std::ifstream in(P.prefix);
+  if (!in) {
+    std::fprintf(stderr, "routefinder: cannot read %s\n", P.prefix.c_str());
+    std::exit(2);
+  }
+  std::string line;
+  int held = 0;
+  while (std::getline(in, line)) {
+    long frame = 0;
+    char verb[16] = {}, key[16] = {};
+    if (line.empty() || line[0] == '#' || std::sscanf(line.c_str(), "%ld %15s %15s", &frame, verb, key) != 3) continue;
+    if (frame > P.prefixTo) break;
+    std::string v = verb, k = key;
+    int bit = k == "LEFT" ? kLeft : k == "RIGHT" ? kRight : k == "UP" ? kUp : k == "DOWN" ? kDown : 0;
+    auto& entry = g_prefix.at[frame];
+    if (v == "down" && bit) held |= bit;
+    if (v == "up" && bit) held &= ~bit;
+    entry.first = held;
+    if (v == "tap" && k == "S") entry.second = true;
+  }
+}
+
 void LineFrame() {
   long frame = FramesPresented();
   if (frame - g_levelStart > P.maxFrames) {
@@ -327,7 +374,9 @@ void LineFrame() {
     std::fprintf(stderr, "routefinder: the line of play took a knock at frame %ld\n", frame);
     _exit(3);
   }
-  if ((frame - g_levelStart) % P.chunk == 0) {
+  if (frame <= P.prefixTo) {
+    ApplyKeys(g_prefix.HeldAt(frame), g_prefix.DashAt(frame));
+  } else if ((frame - g_levelStart) % P.chunk == 0) {
     Decide();
     if (g_mode != Mode::Line) return;
   }
@@ -389,6 +438,7 @@ void WriteScript() {
   s << "# " << P.level << ", found by tools/routefinder with --seed " << P.seed;
   for (const Waypoint& w : P.via) s << " --via " << w.x << "," << w.y << "," << w.r;
   if (P.warpGoal) s << " --goal warp";
+  if (!P.prefix.empty()) s << " --prefix " << P.prefix << " " << P.prefixTo;
   s << "\n# Replay: boingle --headless --seed " << P.seed << " --script THIS " << P.level << "\n";
   int held = 0;
   for (const FrameKeys& f : g_history) {
@@ -415,7 +465,7 @@ void WriteScript() {
   std::fprintf(stderr,
                "routefinder: %s\nusage: routefinder [--data DIR] [--seed N] [--via X,Y[,R] ...] [--out FILE]\n"
                "       [--chunk N] [--rollouts N] [--lookahead N] [--max-frames N] [--tries N]\n"
-               "       [--goal exit|warp] LEVEL.doy\n",
+               "       [--goal exit|warp] [--prefix SCRIPT FRAME] LEVEL.doy\n",
                why);
   std::exit(2);
 }
@@ -449,6 +499,9 @@ void Parse(int argc, char** argv) {
       std::string g = next();
       if (g != "exit" && g != "warp") Usage("--goal exit|warp");
       P.warpGoal = g == "warp";
+    } else if (a == "--prefix") {
+      P.prefix = next();
+      P.prefixTo = std::atol(next().c_str());
     } else if (a == "--max-frames") {
       P.maxFrames = std::atol(next().c_str());
     } else if (a.rfind("--", 0) == 0) {
@@ -460,6 +513,7 @@ void Parse(int argc, char** argv) {
     }
   }
   if (P.level.empty()) Usage("which level?");
+  if (!P.prefix.empty()) ReadPrefix();
 }
 
 }  // namespace
