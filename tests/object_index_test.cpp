@@ -1,6 +1,6 @@
 // The object passes that leave far objects alone (the common draw pass, the
-// item pass, the spike checks) must not change a single thing the player
-// sees: every recorded run is played twice, headless, once with the indexes
+// item pass, the spike checks, the enemy pass) must not change a single
+// thing the player sees: every recorded run is played twice, headless, once with the indexes
 // and once with every index off (each pass then walks its whole list as it
 // always did), and every frame's draws, with their drawing state, and the
 // hero's path must be the same.

@@ -11,6 +11,7 @@
 EntityList<TEntity> LevelObjects;
 EntityList<TActor> DrawList;
 EntityList<TTriggerable> TriggerList;
+unsigned ObjectChanges = 0;
 
 namespace {
 const int kJoinedObjects = RegisterLevelList([] { LevelObjects.Clear(); }, ListRole::LevelObjects);
@@ -23,6 +24,7 @@ BOINGLE_STATE_VALUE(DrawList, DrawList.Size());
 BOINGLE_STATE_VALUE(TriggerList, TriggerList.Size());
 
 void FireLink(int id) {
+  ObjectsMayHaveChanged();
   TriggerList.Walk([id](TTriggerable& t) {
     if (t.link == id) t.Trigger();
   });

@@ -146,6 +146,13 @@ extern EntityList<TActor> DrawList;
 // Items, message points, enemies: what FireLink wakes.
 extern EntityList<TTriggerable> TriggerList;
 
+// Counts the changes that can alter how the object indexes (near_index.h)
+// file an object while its lists stay as they are: an enemy waking or going
+// back to sleep, a link firing (a trigger may do anything). Each index files
+// its list again after a change.
+extern unsigned ObjectChanges;
+inline void ObjectsMayHaveChanged() { ++ObjectChanges; }
+
 // Wakes every listener of link `id`, first to last.
 void FireLink(int id);
 // Draws every member of DrawList in the ambient colour, halved towards white.

@@ -8,7 +8,8 @@
 // in list order, and each visitor still makes its own exact test, so a pass
 // does what the plain walk over the whole list did for every member that can
 // be near; the members it leaves out are those for which the plain walk did
-// nothing. The filing is made again after the list changes (Version()).
+// nothing. The filing is made again after the list changes (Version()) and
+// after anything that can change a member's answer (ObjectChanges).
 #pragma once
 
 #include <algorithm>
@@ -33,7 +34,8 @@ class NearIndex {
   // `box` for as long as it is in the list.
   template <class FixedBox, class F>
   void Walk(EntityList<T>& list, FixedBox&& fixedBox, const Box& near, F&& fn) {
-    if (list.Version() != builtVersion_ || list.Slots() != builtSlots_ || !built_) Rebuild(list, fixedBox);
+    if (list.Version() != builtVersion_ || list.Slots() != builtSlots_ || ObjectChanges != builtChanges_ || !built_)
+      Rebuild(list, fixedBox);
     const size_t slots = list.Slots();
     if (slots == 0) return;
     // The exact tests compare in float, which rounds far from the origin.
@@ -79,6 +81,7 @@ class NearIndex {
     });
     found_.Reserve(static_cast<int>(slots));
     builtVersion_ = list.Version();
+    builtChanges_ = ObjectChanges;
     builtSlots_ = slots;
     built_ = true;
   }
@@ -89,7 +92,7 @@ class NearIndex {
   std::vector<int> roaming_;  // list slots visited every time
   IndexSet found_;
   float reachW_ = 0, reachH_ = 0;
-  unsigned builtVersion_ = 0;
+  unsigned builtVersion_ = 0, builtChanges_ = 0;
   size_t builtSlots_ = 0;
   bool built_ = false;
 };
