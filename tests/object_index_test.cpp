@@ -95,7 +95,8 @@ std::vector<uint64_t> PlayRun(const std::string& level, const std::string& scrip
     }
     size_t n = g_frames.size();
     bool ok = write(fds[1], &n, sizeof n) == sizeof n &&
-              write(fds[1], g_frames.data(), n * sizeof(uint64_t)) == static_cast<ssize_t>(n * sizeof(uint64_t));
+              write(fds[1], g_frames.data(), n * sizeof(uint64_t)) ==
+                  static_cast<ssize_t>(n * sizeof(uint64_t));
     _exit(ok ? 0 : 1);
   }
   close(fds[1]);
@@ -133,7 +134,8 @@ TEST(ObjectIndex, EveryRecordedRunLooksTheSameWithTheIndexesOff) {
     ASSERT_GT(plain.size(), 100u);
     ASSERT_EQ(indexed.size(), plain.size());
     auto diff = std::mismatch(plain.begin(), plain.end(), indexed.begin());
-    EXPECT_TRUE(diff.first == plain.end()) << "first different frame: " << (diff.first - plain.begin());
+    EXPECT_TRUE(diff.first == plain.end())
+        << "first different frame: " << (diff.first - plain.begin());
   }
 }
 
@@ -178,7 +180,8 @@ TEST(ObjectIndex, VisitsWhatCanBeNearInListOrder) {
     EXPECT_EQ(inSeen, expected);
     EXPECT_TRUE(std::is_sorted(seen.begin(), seen.end(), [&](const Thing* a, const Thing* b) {
       auto pos = [&](const Thing* t) {
-        return std::find_if(things.begin(), things.end(), [t](auto& p) { return p.get() == t; }) - things.begin();
+        return std::find_if(things.begin(), things.end(), [t](auto& p) { return p.get() == t; }) -
+               things.begin();
       };
       return pos(a) < pos(b);
     }));

@@ -34,7 +34,8 @@ class NearIndex {
   // `box` for as long as it is in the list.
   template <class FixedBox, class F>
   void Walk(EntityList<T>& list, FixedBox&& fixedBox, const Box& near, F&& fn) {
-    if (list.Version() != builtVersion_ || list.Slots() != builtSlots_ || ObjectChanges != builtChanges_ || !built_)
+    if (list.Version() != builtVersion_ || list.Slots() != builtSlots_ ||
+        ObjectChanges != builtChanges_ || !built_)
       Rebuild(list, fixedBox);
     const size_t slots = list.Slots();
     if (slots == 0) return;
@@ -46,8 +47,11 @@ class NearIndex {
                       return true;
                     });
     for (int slot : roaming_) found_.Add(slot);
-    list.WalkPicked([&](auto&& visit) { found_.DrainInOrder([&](int slot) { visit(static_cast<size_t>(slot)); }); },
-                    fn);
+    list.WalkPicked(
+        [&](auto&& visit) {
+          found_.DrainInOrder([&](int slot) { visit(static_cast<size_t>(slot)); });
+        },
+        fn);
   }
 
   // The next walk files the members again.
@@ -65,8 +69,9 @@ class NearIndex {
       const T* member = list.Slot(i);
       if (!member) continue;
       Box b{};
-      if (fixedBox(*member, &b) && std::isfinite(b.left) && std::isfinite(b.top) && std::isfinite(b.right) &&
-          std::isfinite(b.bottom) && b.right - b.left <= kMostReach && b.bottom - b.top <= kMostReach) {
+      if (fixedBox(*member, &b) && std::isfinite(b.left) && std::isfinite(b.top) &&
+          std::isfinite(b.right) && std::isfinite(b.bottom) && b.right - b.left <= kMostReach &&
+          b.bottom - b.top <= kMostReach) {
         filed_.push_back(static_cast<int>(i));
         boxes_.push_back(b);
         reachW_ = std::max(reachW_, b.right - b.left);
