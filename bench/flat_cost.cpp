@@ -5,6 +5,8 @@
 // right, headless, each in a child process of its own, alternating, a few
 // rounds; the thread's CPU time per frame after the first 60 frames.
 // Run from build/game/:  ../bench/bench_flat_cost [level] [frames] [rounds]
+// FLAT_ONLY=<level file> measures that one level once (bench_wide_x10.doy is
+// the widened one), for a profiler.
 #include <sys/wait.h>
 #include <time.h>
 #include <unistd.h>
@@ -132,6 +134,7 @@ void CountFrame() {
 double FrameMicros(const std::string& dataDir, const std::string& level, long frames) {
   int fds[2];
   if (pipe(fds) != 0) return -1;
+  std::fflush(stdout);  // or the child's exit prints the rounds so far again
   pid_t pid = fork();
   if (pid == 0) {
     close(fds[0]);
@@ -182,6 +185,11 @@ int main(int argc, char** argv) {
   const std::string wide = "bench_wide_x10.doy";
   std::string dataDir = MakeDataDir(level, wide);
   std::vector<double> ratios;
+  if (const char* only = std::getenv("FLAT_ONLY")) {
+    std::printf("%.2f\n", FrameMicros(dataDir, only, frames));
+    fs::remove_all(dataDir);
+    return 0;
+  }
   for (int r = 0; r < rounds; ++r) {
     double base = FrameMicros(dataDir, level, frames);
     double big = FrameMicros(dataDir, wide, frames);

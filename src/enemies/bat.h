@@ -12,6 +12,7 @@ enum class BatPhase { Hanging = 0, Dropping = 1, Fluttering = 2, Returning = 3 }
 
 class TBat : public TEnemy {
  public:
+  bool IdleAsleep() const override { return true; }
   float swoopY = 0;  // the height it drops to and flutters about
   int phaseStart = 0;
   float xSpeed = 0;

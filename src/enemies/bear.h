@@ -10,6 +10,7 @@ enum class BearGait { Walk = 0, Run = 1, Stand = 2 };
 
 class TBear : public TEnemy {
  public:
+  bool IdleAsleep() const override { return true; }
   int lives = 2;
   float topSpeed = 0;
   void Behave() override;

@@ -11,6 +11,7 @@ enum class BiddieState { Asleep = 0, Walking = 1, Falling = 2 };
 
 class TBiddie : public TEnemy {
  public:
+  bool IdleAsleep() const override { return true; }
   void Behave() override;
   void Update() override;
 

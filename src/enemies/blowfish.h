@@ -13,6 +13,7 @@ enum class BlowfishPhase { Swimming = 0, Puffing = 1, BlownUp = 2, Shrinking = 3
 
 class TBlowfish : public TEnemy {
  public:
+  bool IdleAsleep() const override { return true; }
   Timer blownUp;  // how long it stays big
   BlowfishPhase Phase() const { return static_cast<BlowfishPhase>(mode); }
   void Behave() override;

@@ -13,6 +13,7 @@ enum class BucketMode { Moving = 0, Throwing = 1 };
 
 class TBucket : public TEnemy {
  public:
+  bool IdleAsleep() const override { return true; }
   Timer nextThrow;  // from the last throw (or its creation) to the next
 
   void Behave() override;

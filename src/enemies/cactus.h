@@ -10,6 +10,7 @@ enum class CactusState { Asleep = 0, Walking = 1 };
 
 class TCactus : public TEnemy {
  public:
+  bool IdleAsleep() const override { return true; }
   void Behave() override;
   void Update() override;
 

@@ -43,6 +43,7 @@ void TEnemy::Step() {
   if (state == EnemyState::Asleep) {
     if (InWakeRange()) {
       state = EnemyState::Active;
+      ObjectsMayHaveChanged();
       if (info && info->wakeSound >= 0) PlaySfx(info->wakeSound, 0);
       OnWake();
     }
@@ -55,7 +56,10 @@ void TEnemy::Step() {
   Behave();
   // Only an enemy that is simply awake goes back to sleep: one that is
   // falling, charging or spent keeps what it is doing.
-  if (state == EnemyState::Active && FarOutOfView()) state = EnemyState::Asleep;
+  if (state == EnemyState::Active && FarOutOfView()) {
+    state = EnemyState::Asleep;
+    ObjectsMayHaveChanged();
+  }
 }
 
 const Image* TEnemy::Strip() const {
@@ -84,6 +88,14 @@ void CentredViewBox(const TEnemy& e, float* left, float* top, float* bw, float* 
   *top = e.y - e.h / 2.0f;
   *bw = static_cast<float>(e.w);
   *bh = static_cast<float>(e.h);
+}
+
+bool TEnemy::FixedDrawBox(Box* box) const {
+  if (!IdleAsleep() || state != EnemyState::Asleep) return false;
+  float left, top, bw, bh;
+  ViewBox(&left, &top, &bw, &bh);
+  *box = {left, top, left + bw, top + bh};
+  return true;
 }
 
 void TEnemy::Draw() {

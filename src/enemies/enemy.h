@@ -48,6 +48,13 @@ class TEnemy : public TTriggerable {
 
   // Slot 0: the current picture, unless hidden or out of view.
   void Draw() override;
+  // Asleep, a kind that idles stands still inside its view box.
+  bool FixedDrawBox(Box* box) const override;
+  // True for a kind whose Update does nothing at all while it is asleep and
+  // that draws through the base's Draw: asleep, it then stands still and
+  // unchanged, so a far one needs no visit of any pass until the view comes
+  // within its wake margin (or a link fires).
+  virtual bool IdleAsleep() const { return false; }
   // Slot 2: a kind the catalogue marks as revealed by its link appears with
   // a sparkle; for the others a link does nothing.
   void Trigger() override;

@@ -13,6 +13,7 @@ enum class FlameguyState { Asleep = 0, Burning = 1 };
 
 class TFlameguy : public TEnemy {
  public:
+  bool IdleAsleep() const override { return true; }
   int burnt = 0;  // frames burnt so far
   Timer drop;     // to the next Ickle
   void Behave() override;

@@ -12,6 +12,7 @@ enum class GhostPhase { Chasing = 0, Watched = 1, Unwatched = 2 };
 
 class TGhost : public TEnemy {
  public:
+  bool IdleAsleep() const override { return true; }
   float xSpeed = 0;  // signed: it accelerates towards whichever side the hero is on
   GhostPhase Phase() const { return static_cast<GhostPhase>(mode); }
   void Behave() override;

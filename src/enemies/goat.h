@@ -11,6 +11,7 @@ enum class GoatPhase { Walking = 0, Charging = 1, Skidding = 2 };
 
 class TGoat : public TEnemy {
  public:
+  bool IdleAsleep() const override { return true; }
   GoatPhase Phase() const { return static_cast<GoatPhase>(mode); }
   void Behave() override;
   void Update() override;

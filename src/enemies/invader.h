@@ -12,6 +12,7 @@ enum class InvaderState { Asleep = 0, Hovering = 1 };
 
 class TInvader : public TEnemy {
  public:
+  bool IdleAsleep() const override { return true; }
   Timer moveTimer;
   void Behave() override;
   void Update() override;

@@ -11,6 +11,7 @@ enum class LavaguyState { Asleep = 0, Walking = 1 };
 
 class TLavaguy : public TEnemy {
  public:
+  bool IdleAsleep() const override { return true; }
   void Behave() override;
   void Update() override;
 

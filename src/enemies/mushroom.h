@@ -12,6 +12,7 @@ enum class MushroomState { Asleep = 0, Walking = 1 };
 
 class TMushroom : public TEnemy {
  public:
+  bool IdleAsleep() const override { return true; }
   float vx = 0;  // pixels per step: +2 or -2
   Timer moveTimer;
   void Behave() override;

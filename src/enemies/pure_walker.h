@@ -15,6 +15,7 @@ enum class WalkerState { Asleep = 0, Walking = 1, Falling = 2 };
 
 class TPureWalker : public TEnemy {
  public:
+  bool IdleAsleep() const override { return true; }
   void Behave() override;
   // The walk cycle's 16 frames, one every 50 / speed milliseconds: a slow
   // walker also steps slowly, one standing still does not step at all.

@@ -13,6 +13,7 @@ enum class RockGuyPhase { Walking = 0, Jumping = 1, Landed = 2 };
 
 class TRockGuy : public TEnemy {
  public:
+  bool IdleAsleep() const override { return true; }
   Timer sinceLanding;  // to his next leap
   Timer rest;          // standing after a landing
   RockGuyPhase Phase() const { return static_cast<RockGuyPhase>(mode); }

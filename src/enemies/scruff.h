@@ -12,6 +12,7 @@ enum class ScruffState { Asleep = 0, Drifting = 1 };
 
 class TScruff : public TEnemy {
  public:
+  bool IdleAsleep() const override { return true; }
   float vx = 0, vy = 0;  // pixels per step: +2 or -2 each
   Timer moveTimer;
   void Behave() override;

@@ -13,6 +13,7 @@ enum class StarfishPhase { Walking = 0, Kicked = 2, Spinning = 3 };
 
 class TStarfish : public TEnemy {
  public:
+  bool IdleAsleep() const override { return true; }
   Timer rest;  // from its last landing (or waking) to its next kick
   StarfishPhase Phase() const { return static_cast<StarfishPhase>(mode); }
   void Behave() override;

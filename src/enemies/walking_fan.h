@@ -15,6 +15,7 @@ enum class FanPhase { Walking = 0, Pressing = 1, Spinning = 2 };
 
 class TWalkingFan : public TEnemy {
  public:
+  bool IdleAsleep() const override { return true; }
   Timer spin;
   FanPhase Phase() const { return static_cast<FanPhase>(mode); }
   // The one place a phase's entry effects happen (speed, picture, timer).

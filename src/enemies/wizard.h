@@ -11,6 +11,7 @@ struct ActiveLine;
 
 class TWizard : public TEnemy {
  public:
+  bool IdleAsleep() const override { return true; }
   Timer nextCast;  // from waking, or from the end of the last cast
   bool casting = false;
 

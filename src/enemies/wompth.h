@@ -13,6 +13,7 @@ enum class WompthPhase { Waiting = 0, Dropping = 1, Landed = 2, Rising = 3 };
 
 class TWompth : public TEnemy {
  public:
+  bool IdleAsleep() const override { return true; }
   int homeY = 0;  // its post, in whole pixels
   Timer rest;     // from its landing to its rise
   WompthPhase Phase() const { return static_cast<WompthPhase>(mode); }

@@ -9,6 +9,7 @@ enum class Direction { Up = 0, Down = 1, Right = 2, Left = 3 };
 
 class TSpring : public TActor {
  public:
+  bool FixedDrawBox(Box* box) const override;
   float strength = 7.0f;
   int direction = 0;
   int stamp = 0;
@@ -19,6 +20,7 @@ class TSpring : public TActor {
 
 class TFan : public TActor {
  public:
+  bool FixedDrawBox(Box* box) const override;
   float power = 0;
   int direction = 0, on = 0;
   int right = 0, bottom = 0;  // the column's far edges
@@ -30,6 +32,7 @@ class TFan : public TActor {
 
 class TTeleport : public TActor {
  public:
+  bool FixedDrawBox(Box* box) const override;
   int enabled = 0, pad = 0, destination = 0;
   void Draw() override;
 };
@@ -74,6 +77,7 @@ class TFallingBlock : public TActor {
 
 class TSpikes : public TActor {
  public:
+  bool FixedDrawBox(Box* box) const override;
   int direction = 0, width = 1, height = 1, hidden = 0;
   void Draw() override;
 };
@@ -82,6 +86,7 @@ enum class ButtonType { Toggle = 0, OneShot = 1, Timed = 2 };
 
 class TButton : public TTriggerable {
  public:
+  bool FixedDrawBox(Box* box) const override;
   int up = 1;
   int pressedAt = 0, duration = 0;
   void Draw() override;
@@ -90,6 +95,7 @@ class TButton : public TTriggerable {
 
 class TTriggerZone : public TTriggerable {
  public:
+  bool FixedDrawBox(Box* box) const override;
   void Kill() override;
 };
 

@@ -17,9 +17,17 @@ class TEntity {
   float x = 0, y = 0;  // for almost every kind the top-left of its box
 };
 
+struct Box;
+
 class TActor : public TEntity {
  public:
   virtual void Draw() {}
+  // True when the actor never moves and all its Draw ever does is draw
+  // inside `box` (world pixels), culled against the view, touching no
+  // drawing state: the common draw pass then files it by that box and leaves
+  // it alone while it is out of view. Anything that moves, or sets alpha,
+  // scale or colour of its own, keeps the default and is asked every frame.
+  virtual bool FixedDrawBox(Box*) const { return false; }
 };
 
 // Objects that fire and hear numbered links.
@@ -44,7 +52,10 @@ class TPassive : public TEntity {};
 template <class T>
 class EntityList {
  public:
-  void Add(std::shared_ptr<T> item) { items_.push_back(std::move(item)); }
+  void Add(std::shared_ptr<T> item) {
+    items_.push_back(std::move(item));
+    ++version_;
+  }
   void Remove(const TEntity* item) {
     for (auto& p : items_) {
       if (p && p.get() == item) {
@@ -57,6 +68,7 @@ class EntityList {
         } else {
           items_.erase(std::find(items_.begin(), items_.end(), p));
         }
+        ++version_;
         return;
       }
     }
@@ -69,6 +81,7 @@ class EntityList {
     } else {
       items_.clear();
     }
+    ++version_;
   }
   template <class F>
   void Walk(F&& fn) {
@@ -77,14 +90,28 @@ class EntityList {
     // waits in leaving_, so the object a step runs on stays alive.
     for (size_t i = 0; i < items_.size(); ++i)
       if (T* item = items_[i].get()) fn(*item);
-    if (--walking_ == 0) {
-      if (dirty_) {
-        items_.erase(std::remove(items_.begin(), items_.end(), nullptr), items_.end());
-        dirty_ = false;
-      }
-      leaving_.clear();
-    }
+    EndWalk();
   }
+  // The same walk over some of the members only: pick(visit) calls
+  // visit(slot) for the slots to take, in ascending order, each below the
+  // number of slots when the walk starts; members appended during the walk
+  // are visited after them, as Walk visits them.
+  template <class Pick, class F>
+  void WalkPicked(Pick&& pick, F&& fn) {
+    ++walking_;
+    const size_t end = items_.size();
+    pick([&](size_t i) {
+      if (T* item = items_[i].get()) fn(*item);
+    });
+    for (size_t i = end; i < items_.size(); ++i)
+      if (T* item = items_[i].get()) fn(*item);
+    EndWalk();
+  }
+  // Slots are positions in the list, gaps included; they stay put while
+  // Version() does not change (every Add, Remove and Clear changes it).
+  size_t Slots() const { return items_.size(); }
+  T* Slot(size_t i) const { return items_[i].get(); }
+  unsigned Version() const { return version_; }
   size_t Size() const {
     return static_cast<size_t>(std::count_if(items_.begin(), items_.end(), [](const auto& p) { return p != nullptr; }));
   }
@@ -93,10 +120,22 @@ class EntityList {
   }
 
  private:
+  void EndWalk() {
+    if (--walking_ == 0) {
+      if (dirty_) {
+        items_.erase(std::remove(items_.begin(), items_.end(), nullptr), items_.end());
+        dirty_ = false;
+        ++version_;
+      }
+      leaving_.clear();
+    }
+  }
+
   std::vector<std::shared_ptr<T>> items_;
   std::vector<std::shared_ptr<T>> leaving_;  // removed during the walk
   int walking_ = 0;
   bool dirty_ = false;
+  unsigned version_ = 0;
 };
 
 // Springs, fans, teleports, blocks, water, spikes, buttons, trigger and shake
@@ -106,6 +145,13 @@ extern EntityList<TEntity> LevelObjects;
 extern EntityList<TActor> DrawList;
 // Items, message points, enemies: what FireLink wakes.
 extern EntityList<TTriggerable> TriggerList;
+
+// Counts the changes that can alter how the object indexes (near_index.h)
+// file an object while its lists stay as they are: an enemy waking or going
+// back to sleep, a link firing (a trigger may do anything). Each index files
+// its list again after a change.
+extern unsigned ObjectChanges;
+inline void ObjectsMayHaveChanged() { ++ObjectChanges; }
 
 // Wakes every listener of link `id`, first to last.
 void FireLink(int id);

@@ -50,6 +50,12 @@ void TFan::Draw() {
   DrawCell(ImgFan, static_cast<float>(bodyX), static_cast<float>(bodyY), anim + direction * 4);
 }
 
+bool TFan::FixedDrawBox(Box* box) const {
+  *box = {static_cast<float>(bodyX), static_cast<float>(bodyY), static_cast<float>(bodyX + kT),
+          static_cast<float>(bodyY + kT)};
+  return true;
+}
+
 void FanChecks() {
   FanList.Walk([](TFan& f) {
     if (!f.on ||

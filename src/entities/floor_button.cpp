@@ -29,6 +29,11 @@ void TButton::Draw() {
   DrawCell(ImgButton, x, y, up);
 }
 
+bool TButton::FixedDrawBox(Box* box) const {
+  *box = {x, y, x + kT, y + kT};
+  return true;
+}
+
 void TButton::Rearm() {
   if (kind == static_cast<int>(ButtonType::Timed) && !up && MsPassed(pressedAt, duration))
     up = 1;

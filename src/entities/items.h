@@ -9,20 +9,30 @@ enum class ItemKind { Coin = 0, Statue = 1, SmallHealth = 2, BigHealth = 3 };
 class TItem : public TTriggerable {
  public:
   virtual void Move() {}
+  // True when the item never moves and its Update needs no call while it is
+  // away from the hero: the item pass then leaves it alone out there.
+  virtual bool StaysPut() const { return false; }
 };
 
 class TCoin : public TItem {
  public:
+  bool FixedDrawBox(Box* box) const override;
+  bool StaysPut() const override { return onClock; }
   void Draw() override;
   void Update() override;
   void Trigger() override;
   void Kill() override;
+  // Made with the same stamp as the level's coin clock: its frame is read
+  // from the clock instead of being stepped here.
+  bool onClock = false;
+  int clockBase = 0;  // the clock's turns when this coin showed frame 0
 };
 
 class TStatue : public TItem {
  public:
   int index = 0;        // 0, 1 or 2: the level's three statues
   int foundBefore = 0;  // taken on an earlier visit: drawn faded
+  bool StaysPut() const override { return true; }
   void Draw() override;
   void Kill() override;
 };

@@ -1,5 +1,6 @@
 // Spikes: they hurt whoever touches them, hidden or not, except in the tutorial forest.
 #include "entities/active_object_parts.h"
+#include "entities/near_index.h"
 
 EntityList<TSpikes> SpikesList;
 
@@ -10,6 +11,8 @@ namespace {
 using namespace active_parts;
 
 constexpr int kSpikeHurt = 20;
+
+NearIndex<TSpikes> g_spikeIndex;
 
 }  // namespace
 
@@ -32,9 +35,15 @@ void TSpikes::Draw() {
       DrawCell(ImgSpikes, x + col * kT, y + row * kT, direction);
 }
 
+bool TSpikes::FixedDrawBox(Box* box) const {
+  *box = {x, y, x + static_cast<float>(width * kT), y + static_cast<float>(height * kT)};
+  return true;
+}
+
 void SpikeChecks() {
   if (AreaIndex == Area::Tutorial) return;
-  SpikesList.Walk([](TSpikes& s) {
+  auto fixedBox = [](const TSpikes& s, Box* box) { return s.FixedDrawBox(box); };
+  g_spikeIndex.Walk(SpikesList, fixedBox, BodyBox, [](TSpikes& s) {
     if (Touches(BodyBox, s.x, s.y, s.x + s.width * kT, s.y + s.height * kT)) HurtPlayer(kSpikeHurt);
   });
 }

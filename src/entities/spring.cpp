@@ -39,6 +39,11 @@ void TSpring::Draw() {
   DrawCell(ImgSpring, x, y, direction * 8 + anim);
 }
 
+bool TSpring::FixedDrawBox(Box* box) const {
+  *box = {x, y, x + kT, y + kT};
+  return true;
+}
+
 void SpringChecks() {
   SpringList.Walk([](TSpring& s) {
     float x2 = s.x + kT, y2 = s.y + kT;

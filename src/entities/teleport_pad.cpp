@@ -27,6 +27,11 @@ void TTeleport::Draw() {
   DrawCell(ImgTeleport, x, y, 0);
 }
 
+bool TTeleport::FixedDrawBox(Box* box) const {
+  *box = {x, y, x + kT, y + kT};
+  return true;
+}
+
 void TeleportChecks() {
   int newX = 0, newY = 0;
   TeleportList.Walk([&](TTeleport& t) {

@@ -28,6 +28,12 @@ void TTriggerZone::Kill() {
   LeaveLevel(this);
 }
 
+// Nothing to draw: the draw pass never needs to visit one.
+bool TTriggerZone::FixedDrawBox(Box* box) const {
+  *box = {x, y, x, y};
+  return true;
+}
+
 void TriggerZoneChecks() {
   TriggerZoneList.Walk([](TTriggerZone& z) {
     if (Touches(BodyBox, z.x, z.y, z.x + z.w, z.y + z.h)) z.Kill();

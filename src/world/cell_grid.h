@@ -4,8 +4,8 @@
 // The lists stay what they are (ordered records, walked in list order); a
 // grid only says which members can be near a box, so that a question about
 // the hero's surroundings or the view does not walk a whole level. Each
-// member is filed under the square cell of 32 pixels that holds its anchor
-// point (a block's or tile's top-left corner), the members of a cell in list
+// member is filed under the square cell (32 pixels, unless the grid is made
+// with another size) that holds its anchor point (a block's or tile's top-left corner), the members of a cell in list
 // order, the cells row after row. A question for the members whose anchor
 // lies in a box visits the cells the box spans: every such member, and a few
 // more from the same cells, so a visitor always makes its own exact test.
@@ -28,6 +28,10 @@ bool SpatialIndexesUsed();
 class CellGrid {
  public:
   static constexpr int kCellSize = 32;
+  CellGrid() = default;
+  // Sparse lists (a level's objects) take larger cells: a rebuild costs the
+  // cells the level spans as well as the members.
+  explicit CellGrid(int cellSize) : cellSize_(cellSize) {}
   // More cells than this (16 MB of cell starts) and the list is walked plainly.
   static constexpr int64_t kMostCells = int64_t{1} << 22;
 
@@ -51,8 +55,9 @@ class CellGrid {
   bool VisitNear(double x0, double y0, double x1, double y1, Visit&& visit) const;
 
  private:
-  static int64_t CellOf(double v) { return static_cast<int64_t>(std::floor(v / kCellSize)); }
+  int64_t CellOf(double v) const { return static_cast<int64_t>(std::floor(v / cellSize_)); }
 
+  int cellSize_ = kCellSize;
   int count_ = 0;
   bool plain_ = true;
   int64_t cellX0_ = 0, cellY0_ = 0;
@@ -150,8 +155,8 @@ bool CellGrid::VisitNear(double x0, double y0, double x1, double y1, Visit&& vis
   }
   if (x0 > x1 || y0 > y1 || cols_ == 0) return true;
   // Clamped while still floating point: an infinite side clamps too.
-  auto cell = [](double v, int64_t first, int n) {
-    double c = std::floor(v / kCellSize) - static_cast<double>(first);
+  auto cell = [this](double v, int64_t first, int n) {
+    double c = std::floor(v / cellSize_) - static_cast<double>(first);
     if (c < 0) return -1;
     if (c >= n) return n;
     return static_cast<int>(c);
