@@ -164,6 +164,8 @@ void PassWaypoints() {
     const Waypoint& w = P.via[g_reached];
     if (std::hypot(HeroX() - w.x, HeroY() - w.y) > w.r) break;
     ++g_reached;
+    if (g_mode == Mode::Line)
+      std::fprintf(stderr, "routefinder: passed point %zu at frame %ld\n", g_reached, FramesPresented());
   }
 }
 
@@ -199,6 +201,16 @@ bool CloseMessages() {
     return true;
   }
   return false;
+}
+
+void WritePartial();
+
+// A line of play that ends in a corner leaves its keys so far beside the
+// output (OUT.partialN for try N): with the frames at which it passed its
+// points, a later search can take them as its --prefix.
+[[noreturn]] void GiveUp() {
+  if (g_mode == Mode::Line) WritePartial();
+  _exit(3);
 }
 
 [[noreturn]] void Report(double score) {
@@ -290,12 +302,12 @@ void Decide() {
   } else if (++g_stuckDecisions * P.chunk > 1200) {
     std::fprintf(stderr, "routefinder: stuck near (%.0f, %.0f) at frame %ld, waypoint %zu; add a --via point\n",
                  HeroX(), HeroY(), FramesPresented(), g_reached + 1);
-    _exit(3);
+    GiveUp();
   }
   if (best == kFailed) {
     std::fprintf(stderr, "routefinder: every choice takes a knock at frame %ld near (%.0f, %.0f)\n",
                  FramesPresented(), HeroX(), HeroY());
-    _exit(3);
+    GiveUp();
   }
   ApplyKeys(kChoices[bestIndex].held, kChoices[bestIndex].dash);
 }
@@ -345,7 +357,7 @@ void LineFrame() {
   long frame = FramesPresented();
   if (frame - g_levelStart > P.maxFrames) {
     std::fprintf(stderr, "routefinder: no way found within %ld frames\n", P.maxFrames);
-    _exit(3);
+    GiveUp();
   }
   if (TallyState > 0 && !P.warpGoal) {
     // At the exit: hands off, then Space when the end waits for it.
@@ -365,14 +377,14 @@ void LineFrame() {
     // The warp ends the level at once: the keys so far are the whole run.
     if (Score() == kFailed) {
       std::fprintf(stderr, "routefinder: the warp was reached before every --via point\n");
-      _exit(3);
+      GiveUp();
     }
     g_history.push_back({frame, g_held, false, false});
     WriteScript();
   }
   if (Score() == kFailed) {
     std::fprintf(stderr, "routefinder: the line of play took a knock at frame %ld\n", frame);
-    _exit(3);
+    GiveUp();
   }
   if (frame <= P.prefixTo) {
     ApplyKeys(g_prefix.HeldAt(frame), g_prefix.DashAt(frame));
@@ -433,7 +445,7 @@ const char* KeyName(int bit) {
   }
 }
 
-void WriteScript() {
+std::string ScriptText() {
   std::ostringstream s;
   s << "# " << P.level << ", found by tools/routefinder with --seed " << P.seed;
   for (const Waypoint& w : P.via) s << " --via " << w.x << "," << w.y << "," << w.r;
@@ -450,7 +462,18 @@ void WriteScript() {
     if (f.dash) s << f.frame << " tap S\n";
     if (f.space) s << f.frame << " tap SPACE\n";
   }
-  std::string text = s.str();
+  return s.str();
+}
+
+void WritePartial() {
+  if (P.out.empty() || g_history.empty()) return;
+  std::string path = P.out + ".partial" + std::to_string(P.searchSeed + 1);
+  std::ofstream(path) << ScriptText();
+  std::fprintf(stderr, "routefinder: the keys so far are in %s\n", path.c_str());
+}
+
+void WriteScript() {
+  std::string text = ScriptText();
   if (P.out.empty()) {
     std::fputs(text.c_str(), stdout);
   } else {
