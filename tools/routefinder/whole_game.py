@@ -114,10 +114,11 @@ class Run:
             frame += step
         fail(f"tapping {key} from frame {start} never reached {what}")
 
-    def level(self, script_file, start):
+    def level(self, script_file, start, hold=0):
         """Moves a level's recorded run to `start` and lets go of the keys it
-        still holds at its end (the next screen must not start with Up held);
-        returns its last frame."""
+        still holds at its end (the next screen must not start with Up held),
+        `hold` frames after its last event (a run that ends in the warp box
+        still steers after its last key event); returns its last frame."""
         last = start
         held = set()
         with open(script_file) as f:
@@ -134,7 +135,7 @@ class Run:
                 elif verb == "up":
                     held.discard(key)
         for key in sorted(held):
-            self.add(last, f"up {key}")
+            self.add(last + hold, f"up {key}")
         return last
 
 
@@ -208,7 +209,7 @@ def main():
         at, d = run.tap_until(at, "SPACE", lambda d, i=i, at=at: d.get("LevelId") == MAP_LEVEL_BASE + i and
                               d["LevelLoadFrame"] > at and d.get("AreaIndex") != MAP_AREA, level, wait=300)
         start = d["LevelLoadFrame"]
-        last = run.level(script, start)
+        last = run.level(script, start, hold=300 if level == "lev_wierd_1.doy" else 0)
         say(level, "from", start, "to", last)
         if level == "lev_wierd_1.doy":
             break
@@ -228,14 +229,14 @@ def main():
                 fail(f"not back on the map after {level}")
         at = d["LevelLoadFrame"] + 60
 
-    # "To be Continued...", then the credits: keys until the program ends.
+    # "To be Continued..." plays out by itself; the credits end on Escape,
+    # which is tapped until the program ends.
     frame = last + 60
     for _ in range(200):
-        d = run.play(frame + 600, [(frame, "tap SPACE")])
+        d = run.play(frame + 600, [(frame, "tap ESCAPE")])
         if d["Frames"] < frame + 600:
-            run.add(frame, "tap SPACE")
+            run.add(frame, "tap ESCAPE")
             break
-        run.add(frame, "tap SPACE")
         frame += 120
     else:
         fail("the program did not end after the story")
