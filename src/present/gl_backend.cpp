@@ -713,7 +713,7 @@ void GLBackend::WriteTexture(Image& img) {
     glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, img.sheetW, img.sheetH, GL_RGBA, GL_UNSIGNED_BYTE,
                     scratch_.data());
   }
-  glBindTexture(GL_TEXTURE_2D, batchPage_ >= 0 ? pages_[batchPage_].tex : 0);
+  RebindBatchPage();
   img.textureFilled = true;
 }
 
@@ -941,7 +941,7 @@ void GLBackend::Grab(Image& img, int frame, int x, int y) {
   int cx = c.x + (x0 - x), cy = c.y + (y0 - y);
   glBindTexture(GL_TEXTURE_2D, pages_[img.page].tex);
   glCopyTexSubImage2D(GL_TEXTURE_2D, 0, img.pageX + cx, img.pageY + cy, x0, y0, w, h);
-  glBindTexture(GL_TEXTURE_2D, batchPage_ >= 0 ? pages_[batchPage_].tex : 0);
+  RebindBatchPage();
   if (img.pixelsLoaded && img.pixels.size() >= static_cast<size_t>(img.sheetW) * img.sheetH * 4) {
     scratch_.resize(static_cast<size_t>(w) * h * 4);
     glReadPixels(x0, y0, w, h, GL_RGBA, GL_UNSIGNED_BYTE, scratch_.data());
