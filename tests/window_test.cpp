@@ -309,7 +309,6 @@ TEST_F(WindowTest, FilteredImagesStayInsideTheirCellsAndSnapToPixels) {
   Image* beside = MakeImage("green.png", 2, 2, green, IMG_FILTERED);
   ASSERT_NE(cells, nullptr);
   ASSERT_NE(beside, nullptr);
-  EXPECT_EQ(cells->page, beside->page);
 
   SetClsColor(0, 0, 0);
   Cls();
@@ -327,6 +326,9 @@ TEST_F(WindowTest, FilteredImagesStayInsideTheirCellsAndSnapToPixels) {
   ASSERT_NE(pair, nullptr);
   DrawImage(pair, 300.4f, 300.3f);
   DrawImage(pair, 310.6f, 300.7f);
+  DrawImage(beside, 600, 500);
+  // Loaded pictures take their places at their first draw, one after another.
+  EXPECT_EQ(cells->page, beside->page);
   Shot s = Present();
   for (int y = 102; y < 138; y += 4)
     for (int x = 98; x < 138; x += 4) {
@@ -350,24 +352,58 @@ TEST_F(WindowTest, FreedPicturesMakeRoomForTheNextOnes) {
   // A level's pictures are freed and the next level's loaded: over many
   // levels the pages must not keep growing.
   std::vector<uint32_t> red(40 * 40, 0xFFFF0000), green(40 * 40, 0xFF00FF00);
-  Image* first = MakeImage("level1.png", 40, 40, red, 0);
-  ASSERT_NE(first, nullptr);
-  int page = first->page, x = first->pageX, y = first->pageY;
-  FreeImage(first);
-  Image* next = MakeImage("level2.png", 40, 40, green, 0);
-  ASSERT_NE(next, nullptr);
-  EXPECT_EQ(next->page, page);
-  EXPECT_EQ(next->pageX, x);
-  EXPECT_EQ(next->pageY, y);
   SetClsColor(0, 0, 0);
   Cls();
   SetBlend(BLEND_ALPHA);
   SetColor(255, 255, 255);
+  Image* first = MakeImage("level1.png", 40, 40, red, 0);
+  ASSERT_NE(first, nullptr);
+  EXPECT_LT(first->page, 0);  // no place until it is drawn
+  DrawImage(first, 10, 10);
+  int page = first->page, x = first->pageX, y = first->pageY;
+  EXPECT_GE(page, 0);
+  FreeImage(first);
+  Image* next = MakeImage("level2.png", 40, 40, green, 0);
+  ASSERT_NE(next, nullptr);
   DrawImage(next, 10, 10);
+  EXPECT_EQ(next->page, page);
+  EXPECT_EQ(next->pageX, x);
+  EXPECT_EQ(next->pageY, y);
   Shot s = Present();
   EXPECT_TRUE(Near(s.At(10, 10), 0x00FF00));
   EXPECT_TRUE(Near(s.At(49, 49), 0x00FF00));
   FreeImage(next);
+}
+
+TEST_F(WindowTest, PicturesKeepTheirPixelsAsTheirPageGrows) {
+  // A page's memory grows with the rows its pictures reach: a picture drawn
+  // before the page grew must still draw as itself after, and so must one
+  // placed in the new rows, even one drawn in the same frame as the growth.
+  SetClsColor(0, 0, 0);
+  Cls();
+  SetBlend(BLEND_ALPHA);
+  SetColor(255, 255, 255);
+  std::vector<Image*> pictures;
+  for (int i = 0; i < 40; ++i) {
+    uint32_t colour = 0xFF000000u | static_cast<uint32_t>((i * 6) << 16) | 0x00FF00u;
+    std::vector<uint32_t> pixels(200 * 200, colour);
+    Image* img = MakeImage("big" + std::to_string(i) + ".png", 200, 200, pixels, 0);
+    ASSERT_NE(img, nullptr);
+    pictures.push_back(img);
+  }
+  // The first, then all of them in one frame, the first last: forty
+  // 200-pixel pictures need some 800 rows of the page.
+  DrawImage(pictures[0], 0, 0);
+  Present();
+  Cls();
+  for (int i = 1; i <= 40; ++i) DrawImage(pictures[i % 40], (i % 40 % 8) * 100, (i % 40 / 8) * 80);
+  Shot s = Present();
+  auto colour = [](int i) { return (uint32_t(i * 6) << 16) | 0x00FF00; };
+  EXPECT_TRUE(Near(s.At(50, 50), colour(0)));
+  // The lowest rows of the last row of the grid: nothing covers them.
+  EXPECT_TRUE(Near(s.At(750, 500), colour(39)));
+  EXPECT_TRUE(Near(s.At(350, 500), colour(35)));
+  for (Image* img : pictures) FreeImage(img);
 }
 
 TEST_F(WindowTest, ViewportClipsDrawsButNotClearsAndGrabCopiesTheFrame) {

@@ -30,7 +30,8 @@ namespace {
 constexpr int kBatchQuads = 16384;  // 65536 vertices: the most 16-bit indices reach
 constexpr int kPageSize = 2048;
 constexpr int kPagePad = 2;     // edge pixels repeated around each sheet
-constexpr int kWhiteBlock = 4;  // opaque white corner of every page, for untextured quads
+constexpr int kWhiteBlock = 4;
+constexpr int kFirstPageRows = 256;  // an atlas page's first memory (see EnsureStored)  // opaque white corner of every page, for untextured quads
 constexpr float kSnapEpsilon = 1e-3f;
 // Vsync that a driver accepts but does not honour (compositors, hidden
 // windows) shows as a frame rate far above the display's: over this many
@@ -117,8 +118,9 @@ struct Page {
   GLuint tex = 0;
   int w = 0, h = 0;
   bool shared = false;  // an atlas page; otherwise one image's own texture
-  // Whether the texture has its memory yet (see EnsureStored).
-  bool stored = false;
+  // The rows that have memory so far (see EnsureStored); texture
+  // coordinates are divided by it.
+  int storedH = 0;
   int users = 0;
   std::vector<Shelf> shelves;
   int nextShelfY = 0;
@@ -192,6 +194,8 @@ class GLBackend : public Backend {
   void FillTexture(Image& img);
   void WriteTexture(Image& img);
   void ReleaseImage(Image& img) override;
+  // Gives a picture that waits for its place one; false when it has none.
+  bool HasPlace(Image& img);
   void Quad(const Image* img, const QuadVertex v[4], uint8_t r, uint8_t g, uint8_t b, float alpha,
             int blend) override;
   void SetViewport(int x, int y, int w, int h) override;
@@ -209,7 +213,9 @@ class GLBackend : public Backend {
   void MakeCurrent() { SDL_GL_MakeCurrent(window_, context_); }
   SDL_DisplayMode DesktopMode() const;
   int NewPage(int w, int h, bool shared);
-  void EnsureStored(int index);
+  void EnsureStored(int index, int rows);
+  GLuint NewTextureName();
+  int RowsOf(const Image& img) const;
   void RebindBatchPage();
   bool PlaceOnSharedPage(int w, int h, int* page, int* x, int* y);
   void ResetShelves(Page& p);
@@ -242,6 +248,7 @@ class GLBackend : public Backend {
   // present both are the same buffer; the first draw copies the picture
   // aside, the first clear just takes the other buffer.
   GLuint fbo_[2] = {}, fboTex_[2] = {};
+  GLuint copyFbo_ = 0;  // reads a page that grows
   int drawBuf_ = 0, shownBuf_ = 0;
   int frameW_ = 0, frameH_ = 0;
   bool open_ = false;
@@ -397,6 +404,7 @@ void GLBackend::Shutdown() {
     for (Page& p : pages_)
       if (p.tex) glDeleteTextures(1, &p.tex);
     glDeleteFramebuffers(2, fbo_);
+    if (copyFbo_) glDeleteFramebuffers(1, &copyFbo_);
     glDeleteTextures(2, fboTex_);
     glDeleteBuffers(1, &vbo_);
     glDeleteBuffers(1, &ibo_);
@@ -567,35 +575,68 @@ int GLBackend::NewPage(int w, int h, bool shared) {
   p.w = w;
   p.h = h;
   p.shared = shared;
-  glGenTextures(1, &p.tex);
-  glBindTexture(GL_TEXTURE_2D, p.tex);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+  p.tex = NewTextureName();
   if (shared) ResetShelves(p);
   RebindBatchPage();
   return index;
 }
 
-// A page takes its memory when the first picture is written to it: the
-// driver clears a new texture's memory, and the catalogue's pages would
-// otherwise take it all before the first frame, most of them for pictures
-// this run never shows.
-void GLBackend::EnsureStored(int index) {
+// A page takes its memory when the first picture is written to it, and an
+// atlas page only the rows its pictures reach, doubling as they grow: the
+// driver clears a new texture's memory, and a whole page for the first
+// screen's few pictures costs a noticeable part of the start.
+void GLBackend::EnsureStored(int index, int rows) {
   Page& p = pages_[index];
-  if (p.stored || !p.tex) return;
-  Flush();
-  glBindTexture(GL_TEXTURE_2D, p.tex);
-  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, p.w, p.h, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
+  if (!p.tex || p.storedH >= rows) return;
+  int want = p.h;
   if (p.shared) {
-    uint8_t white[kWhiteBlock * kWhiteBlock * 4];
-    std::memset(white, 255, sizeof white);
-    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, kWhiteBlock, kWhiteBlock, GL_RGBA, GL_UNSIGNED_BYTE,
-                    white);
+    want = std::max(kFirstPageRows, p.storedH);
+    while (want < rows && want < p.h) want *= 2;
+    want = std::min(want, p.h);
   }
-  p.stored = true;
+  Flush();
+  if (p.storedH == 0) {
+    glBindTexture(GL_TEXTURE_2D, p.tex);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, p.w, want, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
+    if (p.shared) {
+      uint8_t white[kWhiteBlock * kWhiteBlock * 4];
+      std::memset(white, 255, sizeof white);
+      glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, kWhiteBlock, kWhiteBlock, GL_RGBA, GL_UNSIGNED_BYTE,
+                      white);
+    }
+  } else {
+    // A taller texture takes the rows so far; pictures keep their places.
+    GLuint taller = NewTextureName();
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, p.w, want, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
+    GLint readBound = 0;
+    glGetIntegerv(GL_READ_FRAMEBUFFER_BINDING, &readBound);
+    if (!copyFbo_) glGenFramebuffers(1, &copyFbo_);
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, copyFbo_);
+    glFramebufferTexture2D(GL_READ_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, p.tex, 0);
+    glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, 0, 0, p.w, p.storedH);
+    glFramebufferTexture2D(GL_READ_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, 0, 0);
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, static_cast<GLuint>(readBound));
+    glDeleteTextures(1, &p.tex);
+    p.tex = taller;
+  }
+  p.storedH = want;
   RebindBatchPage();
+}
+
+GLuint GLBackend::NewTextureName() {
+  GLuint tex = 0;
+  glGenTextures(1, &tex);
+  glBindTexture(GL_TEXTURE_2D, tex);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+  return tex;
+}
+
+int GLBackend::RowsOf(const Image& img) const {
+  const Page& p = pages_[img.page];
+  return p.shared ? img.pageY - kPagePad + img.sheetH + 2 * kPagePad : p.h;
 }
 
 void GLBackend::RebindBatchPage() {
@@ -651,11 +692,21 @@ bool GLBackend::PlaceOnSharedPage(int w, int h, int* page, int* x, int* y) {
 
 void GLBackend::UploadImage(Image& img) {
   if (img.sheetW <= 0 || img.sheetH <= 0) return;
-  MakeCurrent();
-  Flush();
   int padW = img.sheetW + 2 * kPagePad, padH = img.sheetH + 2 * kPagePad;
   bool own = (img.flags & IMG_DYNAMIC) || padW > kPageSize || padH > kPageSize;
-  if (img.page < 0 || img.page >= static_cast<int>(pages_.size()) || !pages_[img.page].tex) {
+  bool placed = img.page >= 0 && img.page < static_cast<int>(pages_.size()) && pages_[img.page].tex;
+  // A picture read from a file waits for its first draw to take a place on a
+  // page: placed at load time, the catalogue's pictures would spread over
+  // every page, and each page a run draws from takes its whole memory.
+  if (!placed && !own && !img.pixelsLoaded) {
+    img.page = -1;
+    img.placeWaits = true;
+    img.textureFilled = false;
+    return;
+  }
+  MakeCurrent();
+  Flush();
+  if (!placed) {
     if (own) {
       if (img.sheetW > maxTexture_ || img.sheetH > maxTexture_) return;
       img.page = NewPage(img.sheetW, img.sheetH, false);
@@ -672,14 +723,36 @@ void GLBackend::UploadImage(Image& img) {
     }
     ++pages_[img.page].users;
   }
+  img.placeWaits = false;
   // A loaded picture's pixels are read at its first draw (FillTexture);
   // until then its place stays empty.
   img.textureFilled = false;
   if (img.pixelsLoaded) WriteTexture(img);
 }
 
+bool GLBackend::HasPlace(Image& img) {
+  if (img.page >= 0 && img.page < static_cast<int>(pages_.size()) && pages_[img.page].tex)
+    return true;
+  if (!img.placeWaits) return false;
+  // Placed as if its pixels were there; FillTexture reads them next.
+  int padW = img.sheetW + 2 * kPagePad, padH = img.sheetH + 2 * kPagePad;
+  int page = 0, x = 0, y = 0;
+  if (!PlaceOnSharedPage(padW, padH, &page, &x, &y)) {
+    Flush();
+    NewPage(kPageSize, kPageSize, true);
+    if (!PlaceOnSharedPage(padW, padH, &page, &x, &y)) return false;
+  }
+  img.page = page;
+  img.pageX = x + kPagePad;
+  img.pageY = y + kPagePad;
+  ++pages_[page].users;
+  img.placeWaits = false;
+  img.textureFilled = false;
+  return true;
+}
+
 void GLBackend::FillTexture(Image& img) {
-  EnsureStored(img.page);
+  EnsureStored(img.page, RowsOf(img));
   bool had = img.pixelsLoaded;
   // A file gone since the start draws as nothing, and is not read again.
   if (had || EnsurePixels(&img)) WriteTexture(img);
@@ -693,7 +766,7 @@ void GLBackend::FillTexture(Image& img) {
 void GLBackend::WriteTexture(Image& img) {
   int padW = img.sheetW + 2 * kPagePad, padH = img.sheetH + 2 * kPagePad;
   Flush();
-  EnsureStored(img.page);
+  EnsureStored(img.page, RowsOf(img));
   Page& p = pages_[img.page];
   glBindTexture(GL_TEXTURE_2D, p.tex);
   if (p.shared) {
@@ -718,6 +791,7 @@ void GLBackend::WriteTexture(Image& img) {
 }
 
 void GLBackend::ReleaseImage(Image& img) {
+  img.placeWaits = false;
   if (img.page < 0 || img.page >= static_cast<int>(pages_.size())) return;
   MakeCurrent();
   Flush();
@@ -798,7 +872,7 @@ void GLBackend::Flush() {
     glUseProgram(prog.id);
     usedProgram_ = prog.id;
   }
-  glUniform2f(prog.invPage, 1.0f / page.w, 1.0f / page.h);
+  glUniform2f(prog.invPage, 1.0f / page.w, 1.0f / std::max(page.storedH, 1));
   glDrawElementsBaseVertex(GL_TRIANGLES, quads_ * 6, GL_UNSIGNED_SHORT, nullptr, vboWriteVertex_);
   vboWriteVertex_ += vertices;
   quads_ = 0;
@@ -811,8 +885,7 @@ void GLBackend::Quad(const Image* img, const QuadVertex v[4], uint8_t r, uint8_t
   float ox = 0, oy = 0;
   bool nearest = batchNearest_;  // untextured quads sample white either way
   if (img) {
-    if (img->page < 0 || img->page >= static_cast<int>(pages_.size()) || !pages_[img->page].tex)
-      return;
+    if (!HasPlace(const_cast<Image&>(*img))) return;
     // The texture is the backend's own copy of the picture; filling it on
     // the first draw changes nothing the caller can see.
     if (!img->textureFilled) FillTexture(const_cast<Image&>(*img));
@@ -823,7 +896,7 @@ void GLBackend::Quad(const Image* img, const QuadVertex v[4], uint8_t r, uint8_t
   } else {
     // Any atlas page has the white block: keep the batch's page if it can.
     page = batchPage_ >= 0 && pages_[batchPage_].shared ? batchPage_ : 0;
-    EnsureStored(page);
+    EnsureStored(page, kWhiteBlock);
   }
   if (drawBuf_ == shownBuf_) KeepShownPicture();
   if (page != batchPage_ || blend != batchBlend_ || nearest != batchNearest_ ||
@@ -927,8 +1000,8 @@ void GLBackend::Clear(uint8_t r, uint8_t g, uint8_t b) {
 
 void GLBackend::Grab(Image& img, int frame, int x, int y) {
   if (!open_ || frame < 0 || frame >= img.Frames()) return;
-  if (img.page < 0 || img.page >= static_cast<int>(pages_.size()) || !pages_[img.page].tex) return;
   MakeCurrent();
+  if (!HasPlace(img)) return;
   // The rest of the sheet must be there before part of it is painted over.
   if (!img.textureFilled) FillTexture(img);
   Flush();

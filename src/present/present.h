@@ -68,9 +68,12 @@ struct Image {
   int sheetW = 0, sheetH = 0;
   std::vector<uint8_t> pixels;
   bool pixelsLoaded = false;
-  // Backend data: which texture page and where the sheet sits in it.
+  // Backend data: which texture page and where the sheet sits in it. A
+  // loaded picture takes its place at its first draw (page stays -1 until
+  // then, with placeWaits set), so what a run draws packs onto few pages.
   int page = -1;
   int pageX = 0, pageY = 0;
+  bool placeWaits = false;
   bool textureFilled = false;  // its place holds its pixels (filled at first draw)
   uint32_t generation = 0;  // bumped when pixels change (grab)
   int Frames() const { return static_cast<int>(cells.size()); }
