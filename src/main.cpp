@@ -12,6 +12,7 @@
 #include "frame/startup.h"
 #include "present/state_dump.h"
 #include "world/game_state.h"
+#include "world/sound_effects.h"
 #include "present/game_folders.h"
 #include "present/present.h"
 
@@ -135,6 +136,9 @@ int main(int argc, char** argv) {
   GameFolders folders = ChooseGameFolders(ExeFolder(argv[0]), Options.dataDir, Options.saveDir);
   Options.dataDir = folders.data;
   Options.saveDir = folders.save;
+  // The effects decode on a thread of their own while the window and the
+  // driver start.
+  PrefetchSoundEffects();
   if (!StartPresentation()) return 1;
   AtEndOfRun(WriteRequestedFiles);
   int code = 0;
@@ -146,6 +150,5 @@ int main(int argc, char** argv) {
     code = end.exitCode;
   }
   RunEndOfRunHooks();
-  StopPresentation();
-  return code;
+  EndProcess(code);
 }

@@ -225,6 +225,7 @@ class GLBackend : public Backend {
   void AllocFrameTargets(int w, int h);
   void KeepShownPicture();
   bool BuildPrograms();
+  bool BuildProgram(int mode, int nearest);
   void ShowFrame();
   void ChooseSwapInterval();
   bool SwapsWait();
@@ -363,39 +364,43 @@ void GLBackend::ShowOwnIcon() {
   SDL_FreeSurface(icon);
 }
 
-bool GLBackend::BuildPrograms() {
-  bool ok = true;
-  for (int mode = 0; mode < 4 && ok; ++mode)
-    for (int nearest = 0; nearest < 2 && ok; ++nearest) {
-      char prefix[96];
-      std::snprintf(prefix, sizeof prefix,
-                    "#version 330 core\n#define MODE %d\n#define NEAREST %d\n", mode, nearest);
-      GLuint vs = CompileShader(GL_VERTEX_SHADER, prefix, kVertexShader);
-      GLuint fs = vs ? CompileShader(GL_FRAGMENT_SHADER, prefix, kFragmentShader) : 0;
-      if (!fs) {
-        if (vs) glDeleteShader(vs);
-        ok = false;
-        break;
-      }
-      Program& p = programs_[mode][nearest];
-      p.id = glCreateProgram();
-      glAttachShader(p.id, vs);
-      glAttachShader(p.id, fs);
-      glLinkProgram(p.id);
-      glDeleteShader(vs);
-      glDeleteShader(fs);
-      GLint linked = 0;
-      glGetProgramiv(p.id, GL_LINK_STATUS, &linked);
-      if (!linked) {
-        ok = false;
-        break;
-      }
-      glUseProgram(p.id);
-      glUniform1i(glGetUniformLocation(p.id, "u_tex"), 0);
-      p.frame = glGetUniformLocation(p.id, "u_frame");
-      p.invPage = glGetUniformLocation(p.id, "u_invPage");
-    }
-  return ok;
+// Each program is built at its first use: the driver compiles a shader in a
+// few milliseconds, and the first screen needs two or three of the eight. The
+// start builds one, so a driver that cannot compile them is known at once.
+bool GLBackend::BuildPrograms() { return BuildProgram(0, 0); }
+
+bool GLBackend::BuildProgram(int mode, int nearest) {
+  Program& p = programs_[mode][nearest];
+  if (p.id) return true;
+  char prefix[96];
+  std::snprintf(prefix, sizeof prefix, "#version 330 core\n#define MODE %d\n#define NEAREST %d\n",
+                mode, nearest);
+  GLuint vs = CompileShader(GL_VERTEX_SHADER, prefix, kVertexShader);
+  GLuint fs = vs ? CompileShader(GL_FRAGMENT_SHADER, prefix, kFragmentShader) : 0;
+  if (!fs) {
+    if (vs) glDeleteShader(vs);
+    return false;
+  }
+  GLuint id = glCreateProgram();
+  glAttachShader(id, vs);
+  glAttachShader(id, fs);
+  glLinkProgram(id);
+  glDeleteShader(vs);
+  glDeleteShader(fs);
+  GLint linked = 0;
+  glGetProgramiv(id, GL_LINK_STATUS, &linked);
+  if (!linked) {
+    glDeleteProgram(id);
+    return false;
+  }
+  p.id = id;
+  glUseProgram(id);
+  usedProgram_ = id;
+  glUniform1i(glGetUniformLocation(id, "u_tex"), 0);
+  p.frame = glGetUniformLocation(id, "u_frame");
+  p.invPage = glGetUniformLocation(id, "u_invPage");
+  glUniform2f(p.frame, static_cast<float>(frameW_), static_cast<float>(frameH_));
+  return true;
 }
 
 void GLBackend::Shutdown() {
@@ -449,6 +454,7 @@ void GLBackend::AllocFrameTargets(int w, int h) {
   glViewport(0, 0, w, h);
   for (auto& modes : programs_)
     for (Program& p : modes) {
+      if (!p.id) continue;
       glUseProgram(p.id);
       glUniform2f(p.frame, static_cast<float>(w), static_cast<float>(h));
     }
@@ -867,7 +873,13 @@ void GLBackend::Flush() {
   const Page& page = pages_[batchPage_];
   glBindTexture(GL_TEXTURE_2D, page.tex);
   ApplyBlend(batchBlend_);
-  const Program& prog = programs_[ShaderModeOf(batchBlend_)][batchNearest_ ? 1 : 0];
+  int mode = ShaderModeOf(batchBlend_), nearest = batchNearest_ ? 1 : 0;
+  // The same source built at the start: a failure here would be the driver's.
+  if (!BuildProgram(mode, nearest)) {
+    quads_ = 0;
+    return;
+  }
+  const Program& prog = programs_[mode][nearest];
   if (prog.id != usedProgram_) {
     glUseProgram(prog.id);
     usedProgram_ = prog.id;

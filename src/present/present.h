@@ -121,6 +121,9 @@ extern RunOptions Options;
 // layer cannot run at all (no video driver for the real backend).
 bool StartPresentation();
 void StopPresentation();
+// Ends the process after a run: the sound device closed, the window hidden,
+// the output flushed, then the exit code.
+[[noreturn]] void EndProcess(int exitCode);
 
 // Thrown to end the run from anywhere (frame budget, Escape at a prompt, Quit
 // to OS); caught by main, which writes the state dump and the screenshot.
@@ -279,6 +282,11 @@ void DeliverScriptEvents(long frame);
 // Sound (the effect mixer; music goes through the music library).
 
 Sound* LoadSound(const std::string& path, int flags = 0);
+// Starts decoding these files on a thread of their own, once per run, so the
+// decoding goes on while the window and the driver start; LoadSound of one of
+// them takes its result (waiting for it if need be) and behaves as if it had
+// decoded the file itself.
+void PrefetchSounds(const std::vector<std::string>& paths);
 int AllocChannel();
 // Stops a channel and gives its number back for a later AllocChannel.
 void FreeChannel(int channel);

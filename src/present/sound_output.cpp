@@ -9,9 +9,12 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
+#include <mutex>
+#include <thread>
 #include <vector>
 
 #include "present/mixer.h"
@@ -129,8 +132,9 @@ bool StartSoundOutput() {
   }
   if (g_device == 0) {
     std::cerr << "boingle: no sound device (" << SDL_GetError() << "); playing without sound\n";
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    g_audioStarted = false;
+    // The subsystem stays up until StopSoundOutput: quitting it waits for
+    // SDL's device watcher (a tenth of a second with ALSA), and the first
+    // frame would wait with it.
     return false;
   }
   g_deviceBufferFrames = have.samples;
@@ -138,19 +142,23 @@ bool StartSoundOutput() {
   return true;
 }
 
-void StopSoundOutput() {
+void CloseSoundDevice() {
   if (g_device) {
     SDL_CloseAudioDevice(g_device);
     g_device = 0;
-  }
-  if (g_audioStarted) {
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    g_audioStarted = false;
   }
   if (g_mixdown) {
     WriteMixdownHeader();
     std::fclose(g_mixdown);
     g_mixdown = nullptr;
+  }
+}
+
+void StopSoundOutput() {
+  CloseSoundDevice();
+  if (g_audioStarted) {
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    g_audioStarted = false;
   }
 }
 
@@ -181,6 +189,64 @@ struct CacheEntry {
   std::shared_ptr<Sound> sound;
 };
 std::vector<CacheEntry> g_cache;
+
+// A file as LoadSound would have read and decoded it.
+struct Decoded {
+  std::string real;  // the file it resolved to, "" when none
+  bool read = false;
+  bool decoded = false;
+  std::string error;
+  std::shared_ptr<Sound> sound;
+};
+
+Decoded ReadAndDecode(const std::string& path) {
+  Decoded d;
+  d.real = ResolveReadPath(path);
+  if (d.real.empty()) return d;
+  std::vector<uint8_t> bytes;
+  d.read = ReadWholeFile(path, &bytes);
+  if (!d.read) return d;
+  d.sound = std::make_shared<Sound>();
+  d.decoded = DecodeSound(bytes, d.sound.get(), &d.error);
+  return d;
+}
+
+struct Prefetch {
+  struct Item {
+    std::string path;
+    bool done = false;
+    bool taken = false;
+    Decoded result;
+  };
+  std::mutex lock;
+  std::condition_variable ready;
+  std::vector<Item> items;  // the list is fixed before the worker starts
+  std::thread worker;
+  ~Prefetch() {
+    if (worker.joinable()) worker.join();
+  }
+};
+
+Prefetch& ThePrefetch() {
+  static Prefetch prefetch;
+  return prefetch;
+}
+
+// The prefetched result for `path` resolved to `real`, waiting for it; false
+// when the file was not prefetched (or resolves elsewhere by now).
+bool TakePrefetched(const std::string& path, const std::string& real, Decoded* out) {
+  Prefetch& p = ThePrefetch();
+  std::unique_lock<std::mutex> g(p.lock);
+  for (Prefetch::Item& item : p.items) {
+    if (item.taken || item.path != path) continue;
+    p.ready.wait(g, [&item] { return item.done; });
+    item.taken = true;
+    if (item.result.real != real) return false;
+    *out = std::move(item.result);
+    return true;
+  }
+  return false;
+}
 // Channels handed out by PlaySound without a channel of the caller's: they are
 // used again once their sound has ended, so a scene that plays a sound this way
 // every few frames does not grow the mixer without bound.
@@ -188,23 +254,38 @@ std::vector<int> g_looseChannels;
 
 }  // namespace
 
+void PrefetchSounds(const std::vector<std::string>& paths) {
+  Prefetch& p = ThePrefetch();
+  if (p.worker.joinable() || !p.items.empty()) return;
+  for (const std::string& path : paths) p.items.push_back({path, false, false, {}});
+  p.worker = std::thread([&p] {
+    for (size_t i = 0; i < p.items.size(); ++i) {
+      Decoded d = ReadAndDecode(p.items[i].path);
+      std::lock_guard<std::mutex> g(p.lock);
+      p.items[i].result = std::move(d);
+      p.items[i].done = true;
+      p.ready.notify_all();
+    }
+  });
+}
+
 Sound* LoadSound(const std::string& path, int flags) {
   std::string real = ResolveReadPath(path);
   if (real.empty()) return nullptr;
   for (auto& e : g_cache)
     if (e.path == real && e.flags == flags) return e.sound.get();
-  std::vector<uint8_t> bytes;
-  if (!ReadWholeFile(path, &bytes)) return nullptr;
-  auto sound = std::make_shared<Sound>();
-  std::string error;
-  if (!DecodeSound(bytes, sound.get(), &error)) {
-    NameBrokenContent(path, error);
+  Decoded d;
+  if (!TakePrefetched(path, real, &d)) d = ReadAndDecode(path);
+  if (!d.read) return nullptr;
+  // Said here rather than on the decoding thread, in the order of loading.
+  if (!d.decoded) {
+    NameBrokenContent(path, d.error);
     return nullptr;
   }
-  if (!error.empty()) NameBrokenContent(path, error);
-  sound->loop = (flags & 1) != 0;
-  g_cache.push_back({real, flags, sound});
-  return sound.get();
+  if (!d.error.empty()) NameBrokenContent(path, d.error);
+  d.sound->loop = (flags & 1) != 0;
+  g_cache.push_back({real, flags, d.sound});
+  return d.sound.get();
 }
 
 int AllocChannel() { return TheMixer().AllocChannel(); }

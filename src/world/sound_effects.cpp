@@ -27,6 +27,13 @@ const char* SoundFileFor(int index) {
   return nullptr;
 }
 
+void PrefetchSoundEffects() {
+  std::vector<std::string> files;
+  for (int i = 0; i < kSoundCount; ++i)
+    if (const char* file = SoundFileFor(i)) files.push_back(file);
+  PrefetchSounds(files);
+}
+
 std::vector<std::string> LoadSoundEffects() {
   std::vector<std::string> missing;
   for (int i = 0; i < kSoundCount; ++i) {

@@ -28,6 +28,9 @@ const char* SoundFileFor(int index);
 // Loads the table and gives every index its channel; returns the files that
 // did not load (those entries stay empty and play nothing).
 std::vector<std::string> LoadSoundEffects();
+// Starts decoding the table's files in the background, so that
+// LoadSoundEffects later finds them done (main calls it first thing).
+void PrefetchSoundEffects();
 
 // While this answers true every effect is silent (the level's end tally
 // plays its own count); the game wires it in at start-up.
