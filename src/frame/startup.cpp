@@ -146,7 +146,10 @@ void StartUp() {
   SetWindowTitle("Boingle");
   HidePointer();
   EnsureSettings();
-  OpenGraphics(640, 480, 0, 60, 0);
+  // The small window is for the first start's two questions; a start that
+  // has its answers goes straight to the game's own mode.
+  bool viewingUnasked = Options.viewingMode == 0 && ViewingMode != 1 && ViewingMode != 2;
+  if (SoundOutputType == 0 || viewingUnasked) OpenGraphics(640, 480, 0, 60, 0);
   SetDefaultImageFlags(IMG_FILTERED);
   SetBlend(BLEND_ALPHA);
   AskSoundOutput();
