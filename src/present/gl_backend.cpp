@@ -30,8 +30,9 @@ namespace {
 constexpr int kBatchQuads = 16384;  // 65536 vertices: the most 16-bit indices reach
 constexpr int kPageSize = 2048;
 constexpr int kPagePad = 2;     // edge pixels repeated around each sheet
-constexpr int kWhiteBlock = 4;
-constexpr int kFirstPageRows = 256;  // an atlas page's first memory (see EnsureStored)  // opaque white corner of every page, for untextured quads
+constexpr int kWhiteBlock = 4;  // opaque white corner of every page, for untextured quads
+constexpr int kFirstPageRows = 256;  // an atlas page's first memory (see EnsureStored)
+constexpr int kTallPicture = kPageSize / 4;  // rows: taller pictures have their own texture
 constexpr float kSnapEpsilon = 1e-3f;
 // Vsync that a driver accepts but does not honour (compositors, hidden
 // windows) shows as a frame rate far above the display's: over this many
@@ -699,12 +700,16 @@ bool GLBackend::PlaceOnSharedPage(int w, int h, int* page, int* x, int* y) {
 void GLBackend::UploadImage(Image& img) {
   if (img.sheetW <= 0 || img.sheetH <= 0) return;
   int padW = img.sheetW + 2 * kPagePad, padH = img.sheetH + 2 * kPagePad;
-  bool own = (img.flags & IMG_DYNAMIC) || padW > kPageSize || padH > kPageSize;
+  // The cut-scenes' full-screen pictures get textures of their own as well:
+  // on a shared page each would grow it by half its height at once, and they
+  // are seldom drawn among many others.
+  bool own = (img.flags & IMG_DYNAMIC) || padW > kPageSize || padH > kTallPicture;
   bool placed = img.page >= 0 && img.page < static_cast<int>(pages_.size()) && pages_[img.page].tex;
-  // A picture read from a file waits for its first draw to take a place on a
-  // page: placed at load time, the catalogue's pictures would spread over
-  // every page, and each page a run draws from takes its whole memory.
-  if (!placed && !own && !img.pixelsLoaded) {
+  // A picture waits for its first draw to take a place on a page: placed at
+  // load time, the catalogue's pictures would spread over every page, each
+  // page a run draws from would take its memory, and the fonts would fill a
+  // page before the first screen, which shows no text.
+  if (!placed && !own) {
     img.page = -1;
     img.placeWaits = true;
     img.textureFilled = false;
