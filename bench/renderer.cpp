@@ -159,7 +159,9 @@ double TimeFrames(const std::function<void()>& frame, int frames = 21) {
 }
 
 // How many sprites one frame of the budget holds: double until over, then
-// narrow the bracket by interpolating between its ends.
+// narrow the bracket by interpolating between its ends, each guess kept off
+// the bracket's outer quarters so that the bracket shrinks even when the
+// count lies just under one end (interpolation alone crawls there).
 int SpritesPerFrame(const char* who, const std::function<double(int)>& timeFor, double* msAtCount) {
   int lo = 0;
   double tLo = timeFor(0);
@@ -177,9 +179,11 @@ int SpritesPerFrame(const char* who, const std::function<double(int)>& timeFor, 
   double tHi = t;
   int best = lo;
   double tBest = tLo;
-  for (int step = 0; step < 4 && hi - lo > 1; ++step) {
+  for (int step = 0; step < 6 && hi - lo > 1; ++step) {
     double guess = lo + (kFrameBudgetMs - tLo) * (hi - lo) / std::max(1e-6, tHi - tLo);
-    int mid = std::clamp(static_cast<int>(guess), lo + 1, hi - 1);
+    int quarter = (hi - lo) / 4;
+    int mid = std::clamp(static_cast<int>(guess), lo + std::max(1, quarter),
+                         hi - std::max(1, quarter));
     double tMid = timeFor(mid);
     if (tMid <= kFrameBudgetMs) {
       lo = mid, tLo = tMid;

@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 PACKAGES=(
   cmake g++ ninja-build pkg-config
-  libsdl2-dev libepoxy-dev libpng-dev zlib1g-dev libfreetype-dev
+  libsdl2-dev libx11-dev libepoxy-dev libpng-dev zlib1g-dev libfreetype-dev
   libvorbis-dev libopenmpt-dev libcairo2-dev
   libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev

@@ -24,6 +24,7 @@
 #include "present/gl_letterbox.h"
 #include "present/keymap.h"
 #include "present/present_internal.h"
+#include "present/window_pixels.h"
 
 namespace {
 
@@ -60,6 +61,7 @@ layout(location = 2) in vec4 a_rect;
 layout(location = 3) in vec4 a_color;
 uniform vec2 u_frame;
 uniform vec2 u_invPage;
+uniform float u_flip;  // -1 drawing straight into the window, whose rows run bottom up
 out vec2 v_uv;
 flat out vec4 v_rect;
 out vec4 v_color;
@@ -72,7 +74,8 @@ void main() {
   v_rect = (a_rect + vec4(0.5, 0.5, -0.5, -0.5)) * u_invPage.xyxy;
 #endif
   v_color = a_color;
-  gl_Position = vec4(a_pos * 2.0 / u_frame - 1.0, 0.0, 1.0);
+  vec2 ndc = a_pos * 2.0 / u_frame - 1.0;
+  gl_Position = vec4(ndc.x, ndc.y * u_flip, 0.0, 1.0);
 }
 )";
 
@@ -225,6 +228,11 @@ class GLBackend : public Backend {
   void ApplyScissor();
   void AllocFrameTargets(int w, int h);
   void KeepShownPicture();
+  GLuint DrawTarget() const { return direct_ ? 0 : fbo_[drawBuf_]; }
+  void SetDirect(bool on);
+  void RescueShownPicture();
+  void ApplyTarget();
+  uint32_t CornerSum();
   bool BuildPrograms();
   bool BuildProgram(int mode, int nearest);
   void ShowFrame();
@@ -239,7 +247,7 @@ class GLBackend : public Backend {
   bool videoStarted_ = false;
   struct Program {
     GLuint id = 0;
-    GLint frame = -1, invPage = -1;
+    GLint frame = -1, invPage = -1, flip = -1;
   };
   Program programs_[4][2];  // shader mode, nearest sampling
   GLuint usedProgram_ = 0;
@@ -250,8 +258,18 @@ class GLBackend : public Backend {
   // present both are the same buffer; the first draw copies the picture
   // aside, the first clear just takes the other buffer.
   GLuint fbo_[2] = {}, fboTex_[2] = {};
-  GLuint copyFbo_ = 0;  // reads a page that grows
+  GLuint copyFbo_ = 0;  // reads a page that grows, writes a grab from the window
   int drawBuf_ = 0, shownBuf_ = 0;
+  // Drawing straight into the window's back buffer instead (see ShowFrame):
+  // the window is the frame, and its back buffer holds the shown picture
+  // after a swap. Only where that copy was seen to hold.
+  bool direct_ = false;
+  bool softwareGl_ = false;  // the driver rasterizes on the CPU: a frame copy costs a pass
+  bool windowReadable_ = false;  // what the window shows can be read back (RescueShownPicture)
+  bool directFailed_ = false;
+  // The back buffer was drawn on since the last present: the shown picture
+  // is then only on the screen (see RescueShownPicture).
+  bool backModified_ = false;
   int frameW_ = 0, frameH_ = 0;
   bool open_ = false;
 
@@ -316,6 +334,10 @@ bool GLBackend::Start() {
 
   if (!BuildPrograms()) return false;
   glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxTexture_);
+  const char* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
+  softwareGl_ = renderer && (std::strstr(renderer, "llvmpipe") || std::strstr(renderer, "softpipe") ||
+                             std::strstr(renderer, "Software Rasterizer"));
+  windowReadable_ = WindowPixelsReadable(window_);
 
   batch_.resize(static_cast<size_t>(kBatchQuads) * 4);
   glGenVertexArrays(1, &vao_);
@@ -400,7 +422,9 @@ bool GLBackend::BuildProgram(int mode, int nearest) {
   glUniform1i(glGetUniformLocation(id, "u_tex"), 0);
   p.frame = glGetUniformLocation(id, "u_frame");
   p.invPage = glGetUniformLocation(id, "u_invPage");
+  p.flip = glGetUniformLocation(id, "u_flip");
   glUniform2f(p.frame, static_cast<float>(frameW_), static_cast<float>(frameH_));
+  glUniform1f(p.flip, direct_ ? -1.0f : 1.0f);
   return true;
 }
 
@@ -449,6 +473,7 @@ void GLBackend::AllocFrameTargets(int w, int h) {
   }
   drawBuf_ = 0;
   shownBuf_ = 1;
+  direct_ = false;
   glBindFramebuffer(GL_FRAMEBUFFER, fbo_[drawBuf_]);
   // The frame's alpha stays 1: it is a picture, not a layer.
   glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_FALSE);
@@ -458,13 +483,14 @@ void GLBackend::AllocFrameTargets(int w, int h) {
       if (!p.id) continue;
       glUseProgram(p.id);
       glUniform2f(p.frame, static_cast<float>(w), static_cast<float>(h));
+      glUniform1f(p.flip, 1.0f);
     }
   usedProgram_ = 0;
 }
 
 // Before the first change to a frame that is also the shown picture.
 void GLBackend::KeepShownPicture() {
-  if (drawBuf_ != shownBuf_) return;
+  if (direct_ || drawBuf_ != shownBuf_) return;
   shownBuf_ = 1 - drawBuf_;
   glBindFramebuffer(GL_READ_FRAMEBUFFER, fbo_[drawBuf_]);
   glBindFramebuffer(GL_DRAW_FRAMEBUFFER, fbo_[shownBuf_]);
@@ -479,6 +505,7 @@ bool GLBackend::OpenGraphics(int width, int height, bool fullscreen) {
   if (width <= 0 || height <= 0 || width > maxTexture_ || height > maxTexture_) return false;
   MakeCurrent();
   Flush();
+  SetDirect(false);
   // The window is reused: a new mode replaces the old one in place.
   if (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) SDL_SetWindowFullscreen(window_, 0);
   SDL_SetWindowSize(window_, width, height);
@@ -535,7 +562,7 @@ bool GLBackend::SwapsWait() {
     if (i == 0) start = SDL_GetPerformanceCounter();
   }
   double ms = (SDL_GetPerformanceCounter() - start) * 1000.0 / SDL_GetPerformanceFrequency();
-  glBindFramebuffer(GL_FRAMEBUFFER, fbo_[drawBuf_]);
+  glBindFramebuffer(GL_FRAMEBUFFER, DrawTarget());
   glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_FALSE);
   ApplyScissor();
   return ms >= (kProbeSwaps - 1) * kVsyncMinMs;
@@ -915,7 +942,8 @@ void GLBackend::Quad(const Image* img, const QuadVertex v[4], uint8_t r, uint8_t
     page = batchPage_ >= 0 && pages_[batchPage_].shared ? batchPage_ : 0;
     EnsureStored(page, kWhiteBlock);
   }
-  if (drawBuf_ == shownBuf_) KeepShownPicture();
+  if (!direct_ && drawBuf_ == shownBuf_) KeepShownPicture();
+  backModified_ = true;
   if (page != batchPage_ || blend != batchBlend_ || nearest != batchNearest_ ||
       quads_ == kBatchQuads) {
     Flush();
@@ -972,7 +1000,7 @@ void GLBackend::Quad(const Image* img, const QuadVertex v[4], uint8_t r, uint8_t
 void GLBackend::ApplyScissor() {
   if (clipOn_) {
     glEnable(GL_SCISSOR_TEST);
-    glScissor(clipX_, clipY_, clipW_, clipH_);
+    glScissor(clipX_, direct_ ? frameH_ - clipY_ - clipH_ : clipY_, clipW_, clipH_);
   } else {
     glDisable(GL_SCISSOR_TEST);
   }
@@ -1001,7 +1029,8 @@ void GLBackend::SetViewport(int x, int y, int w, int h) {
 void GLBackend::Clear(uint8_t r, uint8_t g, uint8_t b) {
   if (!open_) return;
   Flush();
-  if (drawBuf_ == shownBuf_) {
+  backModified_ = true;
+  if (!direct_ && drawBuf_ == shownBuf_) {
     // The whole frame is about to be overwritten: draw into the other buffer
     // instead of copying the shown picture out of this one.
     drawBuf_ = 1 - shownBuf_;
@@ -1029,15 +1058,32 @@ void GLBackend::Grab(Image& img, int frame, int x, int y) {
   if (x1 <= x0 || y1 <= y0) return;
   int w = x1 - x0, h = y1 - y0;
   int cx = c.x + (x0 - x), cy = c.y + (y0 - y);
-  glBindTexture(GL_TEXTURE_2D, pages_[img.page].tex);
-  glCopyTexSubImage2D(GL_TEXTURE_2D, 0, img.pageX + cx, img.pageY + cy, x0, y0, w, h);
+  int px = img.pageX + cx, py = img.pageY + cy;
+  if (direct_) {
+    // The window's rows run bottom up: the copy turns them over.
+    if (!copyFbo_) glGenFramebuffers(1, &copyFbo_);
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, 0);
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, copyFbo_);
+    glFramebufferTexture2D(GL_DRAW_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D,
+                           pages_[img.page].tex, 0);
+    glDisable(GL_SCISSOR_TEST);
+    glBlitFramebuffer(x0, frameH_ - y1, x1, frameH_ - y0, px, py + h, px + w, py,
+                      GL_COLOR_BUFFER_BIT, GL_NEAREST);
+    glFramebufferTexture2D(GL_DRAW_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, 0, 0);
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    ApplyScissor();
+  } else {
+    glBindTexture(GL_TEXTURE_2D, pages_[img.page].tex);
+    glCopyTexSubImage2D(GL_TEXTURE_2D, 0, px, py, x0, y0, w, h);
+  }
   RebindBatchPage();
   if (img.pixelsLoaded && img.pixels.size() >= static_cast<size_t>(img.sheetW) * img.sheetH * 4) {
     scratch_.resize(static_cast<size_t>(w) * h * 4);
-    glReadPixels(x0, y0, w, h, GL_RGBA, GL_UNSIGNED_BYTE, scratch_.data());
+    glReadPixels(x0, direct_ ? frameH_ - y1 : y0, w, h, GL_RGBA, GL_UNSIGNED_BYTE, scratch_.data());
     for (int row = 0; row < h; ++row) {
       uint8_t* dst = &img.pixels[(static_cast<size_t>(cy + row) * img.sheetW + cx) * 4];
-      std::memcpy(dst, &scratch_[static_cast<size_t>(row) * w * 4], static_cast<size_t>(w) * 4);
+      int from = direct_ ? h - 1 - row : row;
+      std::memcpy(dst, &scratch_[static_cast<size_t>(from) * w * 4], static_cast<size_t>(w) * 4);
       for (int i = 0; i < w; ++i) dst[i * 4 + 3] = 255;
     }
   }
@@ -1046,36 +1092,135 @@ void GLBackend::Grab(Image& img, int frame, int x, int y) {
 // ---------------------------------------------------------------------------
 // Showing frames.
 
+// On a software rasterizer, copying the frame into the window is a pass over
+// every pixel, about a millisecond at 800 by 600: when the window shows the
+// frame one to one, the frame is drawn straight into the window's back
+// buffer instead. That buffer must then still hold the shown picture after a
+// swap (drawing on without a clear, showing again, screenshots); drivers
+// that copy on swap do, and a few pixels compared across every swap tell if
+// one does not, which ends the direct drawing for the run.
 void GLBackend::ShowFrame() {
   int outW = 0, outH = 0;
   SDL_GL_GetDrawableSize(window_, &outW, &outH);
-  Letterbox box = Letterbox::Fit(frameW_, frameH_, outW, outH);
-  glBindFramebuffer(GL_READ_FRAMEBUFFER, fbo_[shownBuf_]);
-  glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
-  glDisable(GL_SCISSOR_TEST);
-  glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
-  glViewport(0, 0, outW, outH);
-  // Only bars need clearing; on software GL a clear the blit covers anyway
-  // costs a whole extra pass over the window.
-  if (box.x != 0 || box.y != 0 || box.w != outW || box.h != outH) {
-    glClearColor(0, 0, 0, 1);
-    glClear(GL_COLOR_BUFFER_BIT);
-  }
-  // Whole multiples stay crisp; anything else is smoothed.
-  bool whole = box.w % frameW_ == 0 && box.h % frameH_ == 0;
-  int top = outH - box.y, bottom = outH - box.y - box.h;
-  glBlitFramebuffer(0, 0, frameW_, frameH_, box.x, top, box.x + box.w, bottom, GL_COLOR_BUFFER_BIT,
-                    whole ? GL_NEAREST : GL_LINEAR);
+  // The window changed size under a directly drawn frame: back to copying.
+  if (direct_ && (outW != frameW_ || outH != frameH_)) SetDirect(false);
   if (swapInterval_ != ((syncAsked_ && vsync_) ? 1 : 0)) {
     swapInterval_ = (syncAsked_ && vsync_) ? 1 : 0;
     SDL_GL_SetSwapInterval(swapInterval_);
   }
-  SDL_GL_SwapWindow(window_);
-  CheckVsyncWorks();
-  glBindFramebuffer(GL_FRAMEBUFFER, fbo_[drawBuf_]);
+  if (direct_) {
+    uint32_t before = CornerSum();
+    SDL_GL_SwapWindow(window_);
+    CheckVsyncWorks();
+    if (CornerSum() != before) directFailed_ = true;
+  } else {
+    Letterbox box = Letterbox::Fit(frameW_, frameH_, outW, outH);
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, fbo_[shownBuf_]);
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
+    glDisable(GL_SCISSOR_TEST);
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+    glViewport(0, 0, outW, outH);
+    // Only bars need clearing; on software GL a clear the blit covers anyway
+    // costs a whole extra pass over the window.
+    if (box.x != 0 || box.y != 0 || box.w != outW || box.h != outH) {
+      glClearColor(0, 0, 0, 1);
+      glClear(GL_COLOR_BUFFER_BIT);
+    }
+    // Whole multiples stay crisp; anything else is smoothed.
+    bool whole = box.w % frameW_ == 0 && box.h % frameH_ == 0;
+    int top = outH - box.y, bottom = outH - box.y - box.h;
+    glBlitFramebuffer(0, 0, frameW_, frameH_, box.x, top, box.x + box.w, bottom,
+                      GL_COLOR_BUFFER_BIT, whole ? GL_NEAREST : GL_LINEAR);
+    SDL_GL_SwapWindow(window_);
+    CheckVsyncWorks();
+    glBindFramebuffer(GL_FRAMEBUFFER, fbo_[drawBuf_]);
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_FALSE);
+    glViewport(0, 0, frameW_, frameH_);
+    ApplyScissor();
+  }
+  // Only with nothing in progress: the back buffer receives the shown picture.
+  if (direct_ || drawBuf_ == shownBuf_)
+    SetDirect(softwareGl_ && windowReadable_ && !directFailed_ && outW == frameW_ &&
+              outH == frameH_);
+}
+
+// Four pixels of the window's back buffer, to see whether a swap kept it.
+uint32_t GLBackend::CornerSum() {
+  glBindFramebuffer(GL_READ_FRAMEBUFFER, 0);
+  uint32_t sum = 0;
+  const int xs[2] = {0, frameW_ - 1}, ys[2] = {0, frameH_ - 1};
+  for (int x : xs)
+    for (int y : ys) {
+      uint8_t px[4] = {};
+      glReadPixels(x, y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, px);
+      sum = sum * 31 + (px[0] | px[1] << 8 | px[2] << 16);
+    }
+  return sum;
+}
+
+// Moves the shown picture between the window's back buffer and the frame
+// buffers, turned over (the window's rows run bottom up), and points the
+// drawing at the new place.
+void GLBackend::SetDirect(bool on) {
+  if (on == direct_ || !fbo_[0]) return;
+  Flush();
+  glDisable(GL_SCISSOR_TEST);
+  if (on) {
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, fbo_[shownBuf_]);
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
+    glBlitFramebuffer(0, 0, frameW_, frameH_, 0, frameH_, frameW_, 0, GL_COLOR_BUFFER_BIT,
+                      GL_NEAREST);
+  } else {
+    drawBuf_ = shownBuf_ = 0;
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, 0);
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, fbo_[0]);
+    glBlitFramebuffer(0, 0, frameW_, frameH_, 0, frameH_, frameW_, 0, GL_COLOR_BUFFER_BIT,
+                      GL_NEAREST);
+  }
+  direct_ = on;
+  backModified_ = false;
+  ApplyTarget();
+}
+
+// Points the drawing at the frame buffer or the window, with the programs'
+// rows turned to match.
+void GLBackend::ApplyTarget() {
+  glBindFramebuffer(GL_FRAMEBUFFER, DrawTarget());
   glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_FALSE);
   glViewport(0, 0, frameW_, frameH_);
+  for (auto& modes : programs_)
+    for (Program& p : modes) {
+      if (!p.id) continue;
+      glUseProgram(p.id);
+      glUniform1f(p.flip, direct_ ? -1.0f : 1.0f);
+    }
+  usedProgram_ = 0;
   ApplyScissor();
+}
+
+// Showing again, or saving, the shown picture after the back buffer was drawn
+// on (the game does neither today, but the layer promises both): the frame in
+// progress goes to one frame buffer, the picture on the screen, read back from
+// the display server, to the other, and drawing goes on there until the next
+// present.
+void GLBackend::RescueShownPicture() {
+  Flush();
+  glDisable(GL_SCISSOR_TEST);
+  glBindFramebuffer(GL_READ_FRAMEBUFFER, 0);
+  glBindFramebuffer(GL_DRAW_FRAMEBUFFER, fbo_[0]);
+  glBlitFramebuffer(0, 0, frameW_, frameH_, 0, frameH_, frameW_, 0, GL_COLOR_BUFFER_BIT,
+                    GL_NEAREST);
+  if (ReadWindowPixels(window_, frameW_, frameH_, &scratch_)) {
+    glBindTexture(GL_TEXTURE_2D, fboTex_[1]);
+    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, frameW_, frameH_, GL_RGBA, GL_UNSIGNED_BYTE,
+                    scratch_.data());
+    RebindBatchPage();
+  }
+  drawBuf_ = 0;
+  shownBuf_ = 1;
+  direct_ = false;
+  backModified_ = false;
+  ApplyTarget();
 }
 
 void GLBackend::Present(bool sync) {
@@ -1084,6 +1229,7 @@ void GLBackend::Present(bool sync) {
   Flush();
   syncAsked_ = sync;
   shownBuf_ = drawBuf_;
+  backModified_ = false;
   ShowFrame();
 }
 
@@ -1091,6 +1237,7 @@ void GLBackend::PresentAgain() {
   if (!open_) return;
   MakeCurrent();
   Flush();
+  if (direct_ && backModified_) RescueShownPicture();
   ShowFrame();
 }
 
@@ -1098,10 +1245,17 @@ bool GLBackend::Screenshot(const std::string& pngPath) {
   if (!fbo_[0]) return false;
   MakeCurrent();
   Flush();
+  if (direct_ && backModified_) RescueShownPicture();
   std::vector<uint8_t> rgba(static_cast<size_t>(frameW_) * frameH_ * 4);
-  glBindFramebuffer(GL_READ_FRAMEBUFFER, fbo_[shownBuf_]);
+  glBindFramebuffer(GL_READ_FRAMEBUFFER, direct_ ? 0 : fbo_[shownBuf_]);
   glReadPixels(0, 0, frameW_, frameH_, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
-  glBindFramebuffer(GL_FRAMEBUFFER, fbo_[drawBuf_]);
+  glBindFramebuffer(GL_FRAMEBUFFER, DrawTarget());
+  if (direct_) {
+    size_t row = static_cast<size_t>(frameW_) * 4;
+    for (int y = 0; y < frameH_ / 2; ++y)
+      std::swap_ranges(rgba.begin() + y * row, rgba.begin() + (y + 1) * row,
+                       rgba.begin() + (frameH_ - 1 - y) * row);
+  }
   for (size_t i = 3; i < rgba.size(); i += 4) rgba[i] = 255;
   return WritePng(pngPath, frameW_, frameH_, rgba.data());
 }
