@@ -582,6 +582,11 @@ void GLBackend::CheckVsyncWorks() {
 }
 
 void GLBackend::ToggleFullscreen() {
+  // The picture moves to the frame buffers before the window's buffers change
+  // size (and the swap probe below clears them).
+  MakeCurrent();
+  Flush();
+  SetDirect(false);
   bool full = SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN;
   SDL_SetWindowFullscreen(window_, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
   ChooseSwapInterval();

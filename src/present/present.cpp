@@ -102,6 +102,15 @@ void StopPresentation() {
   if (g_backend) g_backend->CloseGraphics();
 }
 
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define BOINGLE_HAS_ASAN 1
+#endif
+#endif
+#ifndef BOINGLE_HAS_ASAN
+#define BOINGLE_HAS_ASAN 0
+#endif
+
 void EndProcess(int exitCode) {
   // What anyone reads afterwards is written and the window is gone; the
   // rest (the driver's context, SDL's device watcher, every picture and
@@ -113,7 +122,7 @@ void EndProcess(int exitCode) {
   std::cout.flush();
   std::cerr.flush();
   std::fflush(nullptr);
-#if defined(__SANITIZE_ADDRESS__)
+#if defined(__SANITIZE_ADDRESS__) || BOINGLE_HAS_ASAN
   StopPresentation();
   std::exit(exitCode);
 #else
