@@ -102,15 +102,6 @@ void StopPresentation() {
   if (g_backend) g_backend->CloseGraphics();
 }
 
-#if defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define BOINGLE_HAS_ASAN 1
-#endif
-#endif
-#ifndef BOINGLE_HAS_ASAN
-#define BOINGLE_HAS_ASAN 0
-#endif
-
 void EndProcess(int exitCode) {
   // What anyone reads afterwards is written and the window is gone; the
   // rest (the driver's context, SDL's device watcher, every picture and
@@ -122,12 +113,11 @@ void EndProcess(int exitCode) {
   std::cout.flush();
   std::cerr.flush();
   std::fflush(nullptr);
-#if defined(__SANITIZE_ADDRESS__) || BOINGLE_HAS_ASAN
-  StopPresentation();
-  std::exit(exitCode);
-#else
+  if (kUnderAddressSanitizer) {
+    StopPresentation();
+    std::exit(exitCode);
+  }
   std::_Exit(exitCode);
-#endif
 }
 
 void EndRun(int exitCode) { throw EndOfRun{exitCode}; }

@@ -2,6 +2,19 @@
 // itself uses present.h only.
 #pragma once
 
+// Whether this build runs under the address sanitizer (GCC's or clang's).
+#if defined(__SANITIZE_ADDRESS__)
+#define BOINGLE_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define BOINGLE_ASAN 1
+#endif
+#endif
+#ifndef BOINGLE_ASAN
+#define BOINGLE_ASAN 0
+#endif
+constexpr bool kUnderAddressSanitizer = BOINGLE_ASAN != 0;
+
 #include "present/present.h"
 
 // Headless time: 1000/60 ms per presented frame.

@@ -19,6 +19,7 @@
 
 #include "present/mixer.h"
 #include "present/present.h"
+#include "present/present_internal.h"
 
 namespace {
 
@@ -255,6 +256,11 @@ std::vector<int> g_looseChannels;
 }  // namespace
 
 void PrefetchSounds(const std::vector<std::string>& paths) {
+  // SDL's start can fork a helper (D-Bus starting a session bus); a child
+  // forked while this thread allocates hangs under the address sanitizer,
+  // whose allocator, unlike glibc's, is not made safe across a fork. There
+  // the effects decode in order, at their loading.
+  if (kUnderAddressSanitizer) return;
   Prefetch& p = ThePrefetch();
   if (p.worker.joinable() || !p.items.empty()) return;
   for (const std::string& path : paths) p.items.push_back({path, false, false, {}});
