@@ -232,6 +232,7 @@ class GLBackend : public Backend {
   void SetDirect(bool on);
   void RescueShownPicture();
   void ApplyTarget();
+  void CopyFrameTurnedOver(GLuint from, GLuint to);
   uint32_t CornerSum();
   bool BuildPrograms();
   bool BuildProgram(int mode, int nearest);
@@ -750,20 +751,9 @@ void GLBackend::UploadImage(Image& img) {
   MakeCurrent();
   Flush();
   if (!placed) {
-    if (own) {
-      if (img.sheetW > maxTexture_ || img.sheetH > maxTexture_) return;
-      img.page = NewPage(img.sheetW, img.sheetH, false);
-      img.pageX = img.pageY = 0;
-    } else {
-      int page = 0, x = 0, y = 0;
-      if (!PlaceOnSharedPage(padW, padH, &page, &x, &y)) {
-        NewPage(kPageSize, kPageSize, true);
-        if (!PlaceOnSharedPage(padW, padH, &page, &x, &y)) return;
-      }
-      img.page = page;
-      img.pageX = x + kPagePad;
-      img.pageY = y + kPagePad;
-    }
+    if (img.sheetW > maxTexture_ || img.sheetH > maxTexture_) return;
+    img.page = NewPage(img.sheetW, img.sheetH, false);
+    img.pageX = img.pageY = 0;
     ++pages_[img.page].users;
   }
   img.placeWaits = false;
@@ -1171,20 +1161,23 @@ void GLBackend::SetDirect(bool on) {
   Flush();
   glDisable(GL_SCISSOR_TEST);
   if (on) {
-    glBindFramebuffer(GL_READ_FRAMEBUFFER, fbo_[shownBuf_]);
-    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
-    glBlitFramebuffer(0, 0, frameW_, frameH_, 0, frameH_, frameW_, 0, GL_COLOR_BUFFER_BIT,
-                      GL_NEAREST);
+    CopyFrameTurnedOver(fbo_[shownBuf_], 0);
   } else {
     drawBuf_ = shownBuf_ = 0;
-    glBindFramebuffer(GL_READ_FRAMEBUFFER, 0);
-    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, fbo_[0]);
-    glBlitFramebuffer(0, 0, frameW_, frameH_, 0, frameH_, frameW_, 0, GL_COLOR_BUFFER_BIT,
-                      GL_NEAREST);
+    CopyFrameTurnedOver(0, fbo_[0]);
   }
   direct_ = on;
   backModified_ = false;
   ApplyTarget();
+}
+
+// The whole frame from one framebuffer to another, upside down: between the
+// window (rows bottom up) and a frame buffer (rows top down).
+void GLBackend::CopyFrameTurnedOver(GLuint from, GLuint to) {
+  glBindFramebuffer(GL_READ_FRAMEBUFFER, from);
+  glBindFramebuffer(GL_DRAW_FRAMEBUFFER, to);
+  glBlitFramebuffer(0, 0, frameW_, frameH_, 0, frameH_, frameW_, 0, GL_COLOR_BUFFER_BIT,
+                    GL_NEAREST);
 }
 
 // Points the drawing at the frame buffer or the window, with the programs'
@@ -1211,10 +1204,7 @@ void GLBackend::ApplyTarget() {
 void GLBackend::RescueShownPicture() {
   Flush();
   glDisable(GL_SCISSOR_TEST);
-  glBindFramebuffer(GL_READ_FRAMEBUFFER, 0);
-  glBindFramebuffer(GL_DRAW_FRAMEBUFFER, fbo_[0]);
-  glBlitFramebuffer(0, 0, frameW_, frameH_, 0, frameH_, frameW_, 0, GL_COLOR_BUFFER_BIT,
-                    GL_NEAREST);
+  CopyFrameTurnedOver(0, fbo_[0]);
   if (ReadWindowPixels(window_, frameW_, frameH_, &scratch_)) {
     glBindTexture(GL_TEXTURE_2D, fboTex_[1]);
     glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, frameW_, frameH_, GL_RGBA, GL_UNSIGNED_BYTE,

@@ -108,15 +108,15 @@ void EndProcess(int exitCode) {
   // sound in memory) the system takes back faster than we could hand it
   // back piece by piece. Under the address sanitizer the process ends the
   // long way, so that its leak check still runs.
+  if (kUnderAddressSanitizer) {
+    StopPresentation();
+    std::exit(exitCode);
+  }
   CloseSoundDevice();
   if (g_backend) g_backend->CloseGraphics();
   std::cout.flush();
   std::cerr.flush();
   std::fflush(nullptr);
-  if (kUnderAddressSanitizer) {
-    StopPresentation();
-    std::exit(exitCode);
-  }
   std::_Exit(exitCode);
 }
 
